@@ -119,12 +119,15 @@ std::optional<BmpImage> ReadBMPFile(const std::filesystem::path& path, std::int3
     const std::uint64_t pixelBytes =
         bits <= 8 ? dataBytes : static_cast<std::uint64_t>(width) * (grey ? 1 : 3);
     image.pixels.resize(pixelBytes * height);
-    std::vector<std::uint8_t> row(paddedBytes);
+    // All rows in one read: the last row starts inside the file, so this holds at most one row
+    // more than the file itself.
+    std::vector<std::uint8_t> rows(paddedBytes * height);
+    file.Read(dataOffset, rows.data(), rows.size());
     std::uint8_t* out = image.pixels.data();
     for (std::int32_t y = 0; y < height; ++y) {
-        file.Read(dataOffset + paddedBytes * y, row.data(), row.size());
+        const std::uint8_t* row = rows.data() + paddedBytes * y;
         if (bits <= 8) {
-            out = std::copy_n(row.data(), dataBytes, out);
+            out = std::copy_n(row, dataBytes, out);
             continue;
         }
         for (std::int32_t x = 0; x < width; ++x) {
