@@ -5,6 +5,7 @@
 
 #include "app/MainQR.h"
 #include "app/Prompter.h"
+#include "app/QtDibAdapters.h"
 #include "app/Widgets.h"
 #include "qrdoc/DocumentFiles.h"
 #include "qrdoc/Payload.h"
@@ -36,9 +37,7 @@ void MainQR::showPicture1(const std::optional<Picture>& picture) {
         Picture1->clear();
         return;
     }
-    const QImage image(picture->rgb.data(), picture->width, picture->height, picture->width * 3,
-                       QImage::Format_RGB888);
-    Picture1->setPixmap(QPixmap::fromImage(image.copy()));
+    Picture1->setPixmap(QPixmap::fromImage(ImageFromPicture(*picture)));
 }
 
 void MainQR::cmdEmailQR_Click() { makeCode(qrdoc::QrKind::Email); }

@@ -19,6 +19,8 @@ Field* ScreenField(QWidget* parent, const QString& name, const QFont& font) {
     field->setFocusPolicy(Qt::NoFocus);
     field->setFrameStyle(QFrame::NoFrame);
     field->setStyleSheet(QStringLiteral("background: transparent; color: #1a1a1a;"));
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return field;
 }
 

@@ -37,6 +37,8 @@ QPlainTextEdit* MakeText(QWidget* parent, const QString& name, const QRect& plac
     field->setObjectName(name);
     field->setGeometry(place);
     field->setTabChangesFocus(true);
+    field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return field;
 }
 

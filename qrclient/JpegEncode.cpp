@@ -58,7 +58,8 @@ std::vector<uint8_t> EncodeJpeg(const Picture& picture, int quality) {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     std::vector<uint8_t> jpeg;
-    if (Compress(picture, std::clamp(quality, 1, 100), &buffer, &size)) jpeg.assign(buffer, buffer + size);
+    if (Compress(picture, std::clamp(quality, 1, 100), &buffer, &size))
+        jpeg.assign(buffer, buffer + size);
     std::free(buffer);
     return jpeg;
 }

@@ -63,7 +63,9 @@ TEST(MainWindow, ControlsStartWithTheirCaptionsAndVisibility) {
         auto* widget = harness.find<QWidget>(QString::fromLatin1(control.name));
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->isHidden(), control.hidden);
-        if (control.text != nullptr) EXPECT_EQ(CaptionOf(widget), QString::fromUtf8(control.text));
+        if (control.text != nullptr) {
+            EXPECT_EQ(CaptionOf(widget), QString::fromUtf8(control.text));
+        }
     }
 
     auto* tabs = harness.find<QTabWidget>("SSTab1");
@@ -261,7 +263,9 @@ TEST(Help, ShippedPagesCoverEveryContextNumber) {
     for (int context : {0, 5, 7, 9, 10, 11, 13, 15}) {
         const auto page = HelpTopicPath(shipped, context);
         EXPECT_TRUE(std::filesystem::exists(page)) << page;
-        if (context != 0) EXPECT_NE(page.filename(), "index.html") << context;
+        if (context != 0) {
+            EXPECT_NE(page.filename(), "index.html") << context;
+        }
     }
 }
 
