@@ -6,7 +6,7 @@
 // Use: construct (which runs PDFInit), set the settings, PDFFileName, PDFBeginDoc, draw page
 // 1; for each further page PDFEndPage (then any format member for that page) and PDFNewPage,
 // draw; finally PDFEndDoc. The file appears under its name when PDFEndDoc has written it
-// completely (it is written beside it as "<name>.part" until then).
+// completely (it is written beside it under a temporary ".part" name until then).
 //
 // Units: positions and sizes are in the user unit of PDFSetUnit (centimetres by default; k
 // points per unit), measured from the top left corner of the page, y downwards, plus the

@@ -19,7 +19,7 @@ class PdfOutputFile {
     // Removes an unfinished temporary file.
     ~PdfOutputFile();
 
-    // Creates "<target>.part" beside the target, emptying it. Throws LumFileError naming the
+    // Creates a ".tessivo-layout-<pid>-<n>.part" file beside the target, emptying it. Throws LumFileError naming the
     // path when it cannot be created (missing folder, no permission). Abandons a file still
     // open from before.
     void Open(const std::filesystem::path& target);

@@ -1,5 +1,9 @@
 #include "posterpdf/PdfOutputFile.h"
 
+#include <unistd.h>
+
+#include <atomic>
+
 #include <cerrno>
 #include <random>
 #include <string>
@@ -15,14 +19,16 @@ std::string Reason(int error) {
     return std::generic_category().message(error);
 }
 
+// A short name of the writer's own: a poster's title may fill the file system's whole name
+// length, so the temporary name does not build on it. The process id and a counter keep two
+// writers apart; the random part keeps two processes that reuse an id apart.
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
     static constexpr char kHex[] = "0123456789abcdef";
-    std::random_device random;
-    std::string suffix(8, '0');
-    for (char& digit : suffix) digit = kHex[random() % 16];
-    std::string name = ".";
-    name += target.filename().string();
-    name += "." + suffix + ".tmp";
+    thread_local std::mt19937 random{std::random_device{}()};
+    static std::atomic<unsigned> counter{0};
+    std::string name = ".tessivo-pdf-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-";
+    for (int i = 0; i < 8; ++i) name += kHex[random() % 16];
+    name += ".tmp";
     return target.parent_path() / name;
 }
 

@@ -1,5 +1,7 @@
 #include "qrclient/Picture.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -20,11 +22,16 @@ bool IsValidPicture(const Picture& picture) {
 
 Picture SolidPicture(int32_t width, int32_t height, uint32_t rgb) {
     Picture picture{width, height, {}};
-    picture.rgb.resize(static_cast<std::size_t>(width) * height * 3);
-    for (std::size_t i = 0; i < picture.rgb.size(); i += 3) {
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    picture.rgb.resize(rowBytes * height);
+    // One row pixel by pixel, then the others copied from it.
+    for (std::size_t i = 0; i < rowBytes; i += 3) {
         picture.rgb[i] = static_cast<uint8_t>(rgb >> 16);
         picture.rgb[i + 1] = static_cast<uint8_t>(rgb >> 8);
         picture.rgb[i + 2] = static_cast<uint8_t>(rgb);
+    }
+    for (std::size_t offset = rowBytes; offset < picture.rgb.size(); offset += rowBytes) {
+        std::copy_n(picture.rgb.begin(), rowBytes, picture.rgb.begin() + static_cast<std::ptrdiff_t>(offset));
     }
     return picture;
 }
@@ -86,14 +93,15 @@ SaveResult SavePicture(const Picture& picture, const std::filesystem::path& path
     if (path.filename().empty()) return Failed(path, "no file name");
     const std::vector<uint8_t> bytes = EncodeBmp(picture);
 
-    // A name of our own beside the target; O_EXCL makes sure it is not someone else's file.
+    // A short name of our own beside the target (a title may fill the file system's whole
+    // name length, so the temporary name does not build on it); O_EXCL makes sure it is not
+    // someone else's file.
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        std::string name(1, '.');
-        name += path.filename().string();
-        name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const std::string name = ".tessivo-picture-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(counter++) + ".tmp";
         temp = path;
         temp.replace_filename(name);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -101,7 +109,9 @@ SaveResult SavePicture(const Picture& picture, const std::filesystem::path& path
     }
     if (fd < 0) return Failed(path, std::strerror(errno));
 
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    // No fsync: a code picture is made again with one click, and the rename alone already
+    // keeps a reader from ever seeing a half-written file under the target's name.
+    const bool written = WriteAll(fd, bytes);
     const int writeErrno = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {

@@ -44,7 +44,12 @@ std::string ProgramPath() {
 // The real program, which finds the font metric files that ship beside it.
 Outcome TessivoProgram(const std::string& arguments) {
     Outcome outcome;
-    outcome.out = RunProgram("'" + ProgramPath() + "' " + arguments + " 2>/dev/null", &outcome.code);
+    std::string command = "'";
+    command += ProgramPath();
+    command += "' ";
+    command += arguments;
+    command += " 2>/dev/null";
+    outcome.out = RunProgram(command, &outcome.code);
     return outcome;
 }
 
@@ -162,6 +167,19 @@ TEST_F(CommandLine, MakeRefusesWhatTheWindowWouldNotMakeWithAOneLineReason) {
     for (const char* kind : {"EMAILS", "INFO", "PHONE", "WEB"}) {
         EXPECT_TRUE(std::filesystem::is_empty(ws.path() / kind / "Codes")) << kind;
     }
+}
+
+TEST_F(CommandLine, ATitleAsLongAsAFileNameMayBeStillMakesBothFiles) {
+    // 251 characters and ".bmp" or ".pdf" fill the file system's 255-byte names exactly; the
+    // temporary files of the safe saves must not build on that name.
+    const std::string longest(251, 'w');
+    const Outcome made = make({"--kind", "web", "--title", longest, "--link", "https://example.org"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_TRUE(std::filesystem::exists(ws.path() / "WEB" / (longest + ".pdf")));
+    EXPECT_TRUE(std::filesystem::exists(ws.path() / "WEB" / "Codes" / (longest + ".bmp")));
+    const Outcome refused = make({"--kind", "web", "--title", longest + "w", "--link", "https://example.org"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(Lines(refused.err).size(), 1u);
 }
 
 TEST_F(CommandLine, DecodeReadsFilesAndWebAddressesAndFailsWithAReason) {
