@@ -196,64 +196,105 @@ QWidget* MainQR::buildBannerTab() {
 
 namespace {
 
-// The parts every QR tab shares: the QR button, the preview button, the two folder pairs and
-// the two status fields.
-struct QrTabButtons {
-    QPushButton* qr;
-    QPushButton* preview;
+// What differs between the four QR tabs' shared parts: names, captions and places.
+struct QrTabSpec {
+    const char* tabName;
+    const char* titleLabel;
+    QString titleHeading;
+    int titleTop;  // the title heading's top; the field sits under it
+    const char* titleName;
+    int titleLimit;  // 0: none
+    int helpContext;
+    const char* qrName;
+    const char* qrCaption;
+    int previewButton, imagesButton, pdfsButton, seeImagesButton, seePdfsButton;
+    const char* kindWord;  // in "See saved <kind> QR Images"
+    std::array<const char*, 2> titleLineFields;  // hidden work fields, starting with their names
+    std::array<const char*, 2> statusFields;     // image status, PDF status
 };
 
-QrTabButtons AddQrTabButtons(QWidget* tab, std::array<QPushButton*, 30>& Command,
-                             const QString& qrName, const QString& qrCaption, int previewNumber,
-                             int imagesNumber, int pdfsNumber, int seeImagesNumber,
-                             int seePdfsNumber, const QString& kindWord) {
-    QrTabButtons buttons{};
-    buttons.qr = MakeButton(tab, qrName, qrCaption, QRect(12, 330, 170, 34), kAction);
-    buttons.qr->hide();
-    buttons.preview = MakeButton(tab, QStringLiteral("Command%1").arg(previewNumber),
-                                 QStringLiteral("What Mobile User Sees"), QRect(190, 330, 160, 34), kButton);
-    buttons.preview->hide();
-    Command[static_cast<std::size_t>(previewNumber)] = buttons.preview;
+// The controls of a QR tab that every kind has.
+struct QrTabFrame {
+    QWidget* tab;
+    QLineEdit* title;
+    QPushButton* qr;
+    std::array<QLineEdit*, 2> titleLines;
+    std::array<QLineEdit*, 2> status;
+};
 
-    auto folder = [&](int number, const QString& caption, const QRect& place, bool visible) {
-        auto* button = MakeButton(tab, QStringLiteral("Command%1").arg(number), caption, place, kButton);
-        button->setVisible(visible);
-        Command[static_cast<std::size_t>(number)] = button;
-    };
-    folder(imagesNumber, QStringLiteral("QR Images"), QRect(360, 330, 96, 34), false);
-    folder(pdfsNumber, QStringLiteral("QR PDFs"), QRect(462, 330, 96, 34), false);
-    folder(seeImagesNumber, QStringLiteral("See saved %1 QR Images").arg(kindWord), QRect(360, 310, 198, 26), true);
-    folder(seePdfsNumber, QStringLiteral("See saved %1 QR PDFs").arg(kindWord), QRect(360, 340, 198, 26), true);
-    return buttons;
+void AddFolderButton(QWidget* tab, std::array<QPushButton*, 30>& Command, int number, const QString& caption,
+                     const QRect& place, bool visible) {
+    auto* button = MakeButton(tab, QStringLiteral("Command%1").arg(number), caption, place, kButton);
+    button->setVisible(visible);
+    Command[static_cast<std::size_t>(number)] = button;
 }
 
-// The two status fields under the buttons, hidden until a poster is written.
-QLineEdit* StatusField(QWidget* tab, const QString& name, int y) {
-    auto* field = MakeLine(tab, name, QRect(12, y, 546, 20));
+// The status fields under the buttons are hidden until a poster is written.
+QLineEdit* StatusField(QWidget* tab, const char* name, int y) {
+    auto* field = MakeLine(tab, QString::fromLatin1(name), QRect(12, y, 546, 20));
     field->setReadOnly(true);
     field->setFrame(false);
     field->hide();
     return field;
 }
 
+QrTabFrame BuildQrTab(const QrTabSpec& spec, std::array<QPushButton*, 30>& Command) {
+    QrTabFrame frame{};
+    frame.tab = new QWidget;
+    frame.tab->setObjectName(QString::fromLatin1(spec.tabName));
+    QWidget* tab = frame.tab;
+    MakeLabel(tab, QString::fromLatin1(spec.titleLabel), spec.titleHeading, QRect(12, spec.titleTop, 540, 18));
+    frame.title = MakeLine(tab, QString::fromLatin1(spec.titleName), QRect(12, spec.titleTop + 20, 546, 24));
+    if (spec.titleLimit > 0) frame.title->setMaxLength(spec.titleLimit);
+    SetHelpContext(frame.title, spec.helpContext);
+
+    frame.qr = MakeButton(tab, QString::fromLatin1(spec.qrName), QString::fromLatin1(spec.qrCaption),
+                          QRect(12, 330, 170, 34), kAction);
+    frame.qr->hide();
+    auto* preview = MakeButton(tab, QStringLiteral("Command%1").arg(spec.previewButton),
+                               QStringLiteral("What Mobile User Sees"), QRect(190, 330, 160, 34), kButton);
+    preview->hide();
+    Command[static_cast<std::size_t>(spec.previewButton)] = preview;
+    const QString kind = QString::fromLatin1(spec.kindWord);
+    AddFolderButton(tab, Command, spec.imagesButton, QStringLiteral("QR Images"), QRect(360, 330, 96, 34), false);
+    AddFolderButton(tab, Command, spec.pdfsButton, QStringLiteral("QR PDFs"), QRect(462, 330, 96, 34), false);
+    AddFolderButton(tab, Command, spec.seeImagesButton, QStringLiteral("See saved %1 QR Images").arg(kind),
+                    QRect(360, 310, 198, 26), true);
+    AddFolderButton(tab, Command, spec.seePdfsButton, QStringLiteral("See saved %1 QR PDFs").arg(kind),
+                    QRect(360, 340, 198, 26), true);
+
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QString name = QString::fromLatin1(spec.titleLineFields[i]);
+        frame.titleLines[i] = MakeWorkField(tab, name, name);
+        frame.status[i] = StatusField(tab, spec.statusFields[i], 270 + 20 * static_cast<int>(i));
+    }
+    return frame;
+}
+
 }  // namespace
 
 QWidget* MainQR::buildEmailTab() {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("tabEmailQR"));
+    const QrTabFrame frame = BuildQrTab(
+        {"tabEmailQR", "Label5",
+         QStringLiteral("Enter title which will also be the subject of the email that is created "
+                        "(max 64 characters):"),
+         56, "txtEmailTitle", 64, 10, "cmdEmailQR", "Create Email QR Code", 23, 1, 2, 5, 6, "Email",
+         {"Text19", "Text20"}, {"Text18", "Text12"}},
+        Command);
+    QWidget* tab = frame.tab;
+    txtEmailTitle = frame.title;
+    cmdEmailQR = frame.qr;
+    Text19 = frame.titleLines[0];
+    Text20 = frame.titleLines[1];
+    Text18 = frame.status[0];
+    Text12 = frame.status[1];
+
     MakeLabel(tab, QStringLiteral("Label4"),
               QStringLiteral("Email message to be sent to (same as entered on Contact Tab):"),
               QRect(12, 6, 540, 18));
     txtEmailQR = MakeLine(tab, QStringLiteral("txtEmailQR"), QRect(12, 26, 400, 24));
     txtEmailQR->setEnabled(false);
     txtEmailQR->setReadOnly(true);
-    MakeLabel(tab, QStringLiteral("Label5"),
-              QStringLiteral("Enter title which will also be the subject of the email that is created "
-                             "(max 64 characters):"),
-              QRect(12, 56, 540, 18));
-    txtEmailTitle = MakeLine(tab, QStringLiteral("txtEmailTitle"), QRect(12, 76, 546, 24));
-    txtEmailTitle->setMaxLength(64);
-    SetHelpContext(txtEmailTitle, 10);
     MakeLabel(tab, QStringLiteral("Label7"),
               QStringLiteral("Banner and Title will appear in email below, any extra information "
                              "needed enter here:"),
@@ -263,24 +304,22 @@ QWidget* MainQR::buildEmailTab() {
               QStringLiteral("This is the message that will appear in Email QR Code and Users email"),
               QRect(12, 156, 540, 18));
     RichTextBox1 = MakeText(tab, QStringLiteral("RichTextBox1"), QRect(12, 176, 546, 90));
-    const auto buttons = AddQrTabButtons(tab, Command, QStringLiteral("cmdEmailQR"),
-                                         QStringLiteral("Create Email QR Code"), 23, 1, 2, 5, 6,
-                                         QStringLiteral("Email"));
-    cmdEmailQR = buttons.qr;
-    Text19 = MakeWorkField(tab, QStringLiteral("Text19"), QStringLiteral("Text19"));
-    Text20 = MakeWorkField(tab, QStringLiteral("Text20"), QStringLiteral("Text20"));
-    Text18 = StatusField(tab, QStringLiteral("Text18"), 270);
-    Text12 = StatusField(tab, QStringLiteral("Text12"), 290);
     return tab;
 }
 
 QWidget* MainQR::buildInfoTab() {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("tabInfoQR"));
-    MakeLabel(tab, QStringLiteral("Label10"), kTitleHeading, QRect(12, 6, 540, 18));
-    Text4 = MakeLine(tab, QStringLiteral("Text4"), QRect(12, 26, 546, 24));
-    Text4->setMaxLength(64);
-    SetHelpContext(Text4, 11);
+    const QrTabFrame frame = BuildQrTab({"tabInfoQR", "Label10", kTitleHeading, 6, "Text4", 64, 11, "cmdTextQR",
+                                         "Create Info QR Code", 24, 3, 4, 7, 8, "Info", {"Text6", "Text7"},
+                                         {"Text3", "Text5"}},
+                                        Command);
+    QWidget* tab = frame.tab;
+    Text4 = frame.title;
+    cmdTextQR = frame.qr;
+    Text6 = frame.titleLines[0];
+    Text7 = frame.titleLines[1];
+    Text3 = frame.status[0];
+    Text5 = frame.status[1];
+
     MakeLabel(tab, QStringLiteral("Label9"),
               QStringLiteral("Enter the text/information you want the viewer/user to download."),
               QRect(12, 58, 540, 18));
@@ -290,23 +329,22 @@ QWidget* MainQR::buildInfoTab() {
         "It doesn't matter what formatting you use in this area, when it reaches the users mobile "
         "device it will appear all together. However with punctuation and a few extra spaces may "
         "allow a small amount of formatting."));
-    const auto buttons = AddQrTabButtons(tab, Command, QStringLiteral("cmdTextQR"),
-                                         QStringLiteral("Create Info QR Code"), 24, 3, 4, 7, 8,
-                                         QStringLiteral("Info"));
-    cmdTextQR = buttons.qr;
-    Text6 = MakeWorkField(tab, QStringLiteral("Text6"), QStringLiteral("Text6"));
-    Text7 = MakeWorkField(tab, QStringLiteral("Text7"), QStringLiteral("Text7"));
-    Text3 = StatusField(tab, QStringLiteral("Text3"), 270);
-    Text5 = StatusField(tab, QStringLiteral("Text5"), 290);
     return tab;
 }
 
 QWidget* MainQR::buildPhoneTab() {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("tabPhoneQR"));
-    MakeLabel(tab, QStringLiteral("Label11"), kTitleHeading, QRect(12, 6, 540, 18));
-    Text8 = MakeLine(tab, QStringLiteral("Text8"), QRect(12, 26, 546, 24));
-    SetHelpContext(Text8, 13);
+    const QrTabFrame frame = BuildQrTab({"tabPhoneQR", "Label11", kTitleHeading, 6, "Text8", 0, 13, "cmdPhoneQR",
+                                         "Create Phone QR Code", 25, 12, 13, 9, 10, "Phone", {"Text13", "Text14"},
+                                         {"Text10", "Text11"}},
+                                        Command);
+    QWidget* tab = frame.tab;
+    Text8 = frame.title;
+    cmdPhoneQR = frame.qr;
+    Text13 = frame.titleLines[0];
+    Text14 = frame.titleLines[1];
+    Text10 = frame.status[0];
+    Text11 = frame.status[1];
+
     MakeLabel(tab, QStringLiteral("Label12"),
               QStringLiteral("Enter telephone number including Area/STD code enabling user to ring "
                              "direct from their device"),
@@ -319,23 +357,22 @@ QWidget* MainQR::buildPhoneTab() {
               QStringLiteral("The number can have at most 12 digits, for example 01632960587 (UK) or "
                              "2025550143 (US)."),
               QRect(12, 154, 540, 36));
-    const auto buttons = AddQrTabButtons(tab, Command, QStringLiteral("cmdPhoneQR"),
-                                         QStringLiteral("Create Phone QR Code"), 25, 12, 13, 9, 10,
-                                         QStringLiteral("Phone"));
-    cmdPhoneQR = buttons.qr;
-    Text13 = MakeWorkField(tab, QStringLiteral("Text13"), QStringLiteral("Text13"));
-    Text14 = MakeWorkField(tab, QStringLiteral("Text14"), QStringLiteral("Text14"));
-    Text10 = StatusField(tab, QStringLiteral("Text10"), 270);
-    Text11 = StatusField(tab, QStringLiteral("Text11"), 290);
     return tab;
 }
 
 QWidget* MainQR::buildWebTab() {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("tabWebQR"));
-    MakeLabel(tab, QStringLiteral("Label14"), kTitleHeading, QRect(12, 6, 540, 18));
-    Text15 = MakeLine(tab, QStringLiteral("Text15"), QRect(12, 26, 546, 24));
-    SetHelpContext(Text15, 15);
+    const QrTabFrame frame = BuildQrTab({"tabWebQR", "Label14", kTitleHeading, 6, "Text15", 0, 15, "cmdWebQR",
+                                         "Create Web QR Code", 26, 16, 17, 11, 14, "Web", {"Text17", "Text21"},
+                                         {"Text22", "Text23"}},
+                                        Command);
+    QWidget* tab = frame.tab;
+    Text15 = frame.title;
+    cmdWebQR = frame.qr;
+    Text17 = frame.titleLines[0];
+    Text21 = frame.titleLines[1];
+    Text22 = frame.status[0];
+    Text23 = frame.status[1];
+
     MakeLabel(tab, QStringLiteral("Label15"),
               QStringLiteral("Copy and Paste/Write website or link into this area, which will enable "
                              "user direct internet access."),
@@ -363,14 +400,6 @@ QWidget* MainQR::buildWebTab() {
         Command[static_cast<std::size_t>(link.button)] = button;
         x += 64;
     }
-    const auto buttons = AddQrTabButtons(tab, Command, QStringLiteral("cmdWebQR"),
-                                         QStringLiteral("Create Web QR Code"), 26, 16, 17, 11, 14,
-                                         QStringLiteral("Web"));
-    cmdWebQR = buttons.qr;
-    Text17 = MakeWorkField(tab, QStringLiteral("Text17"), QStringLiteral("Text17"));
-    Text21 = MakeWorkField(tab, QStringLiteral("Text21"), QStringLiteral("Text21"));
-    Text22 = StatusField(tab, QStringLiteral("Text22"), 270);
-    Text23 = StatusField(tab, QStringLiteral("Text23"), 290);
     return tab;
 }
 

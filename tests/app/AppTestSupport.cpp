@@ -2,13 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <random>
-#include <sstream>
-
 #include "qrdoc/Workspace.h"
+#include "tests/support/OutsideTools.h"
 
 namespace tessivo::app::testing {
 
@@ -27,7 +22,8 @@ MsgAnswer ScriptedPrompter::message(const MessageRequest& request) {
     return answer;
 }
 
-QString ScriptedPrompter::input(const QString& prompt, const QString& title, const QString& defaultText) {
+QString ScriptedPrompter::input(const QString& prompt, const QString& title,
+                                const QString& defaultText) {
     asked.push_back({prompt, title, defaultText});
     if (inputs.empty()) {
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
@@ -44,34 +40,18 @@ QStringList ScriptedPrompter::texts() const {
     return all;
 }
 
-TempWorkspace::TempWorkspace() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tessivo-app-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-}
-
-TempWorkspace::~TempWorkspace() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
 void TempWorkspace::write(const std::string& relative, const std::string& bytes) const {
-    const auto file = path_ / relative;
+    const auto file = path() / relative;
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
+    testsupport::WriteFileBytes(file, bytes);
 }
 
 std::string TempWorkspace::read(const std::string& relative) const {
-    std::ifstream in(path_ / relative, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return testsupport::ReadFileBytes(path() / relative);
 }
 
-WindowHarness::WindowHarness(const std::function<void(TempWorkspace&)>& prepare, bool startService) {
+WindowHarness::WindowHarness(const std::function<void(TempWorkspace&)>& prepare,
+                             bool startService) {
     qrdoc::Workspace(workspace_.path()).CreateMissingParts();
     if (prepare) prepare(workspace_);
     AppServices base;
@@ -93,7 +73,9 @@ WindowHarness::~WindowHarness() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-MainQR& WindowHarness::window() { return *session_->mainWindow(); }
+MainQR& WindowHarness::window() {
+    return *session_->mainWindow();
+}
 
 std::string ListLine(const std::vector<std::string>& fields) {
     std::string line;
@@ -105,15 +87,10 @@ std::string ListLine(const std::vector<std::string>& fields) {
 }
 
 std::string RunProgram(const std::string& command, int* status) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return output;
-    std::array<char, 4096> buffer{};
-    std::size_t read = 0;
-    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), read);
-    const int result = pclose(pipe);
-    if (status != nullptr) *status = WEXITSTATUS(result);
-    return output;
+    testsupport::ToolResult result =
+        testsupport::RunTool(command, testsupport::StandardError::Inherited);
+    if (status != nullptr) *status = result.exitCode;
+    return std::move(result.output);
 }
 
 }  // namespace tessivo::app::testing

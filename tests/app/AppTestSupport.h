@@ -15,6 +15,7 @@
 #include "app/Prompter.h"
 #include "app/Session.h"
 #include "qrservice/QrService.h"
+#include "tests/support/Files.h"
 
 namespace tessivo::app::testing {
 
@@ -26,7 +27,7 @@ struct AskedMessage {
 // Answers message boxes and input boxes from scripts and records every question. A box with
 // only an OK button needs no script; any other box with an empty script fails the test.
 class ScriptedPrompter final : public Prompter {
-public:
+  public:
     MsgAnswer message(const MessageRequest& request) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
 
@@ -42,29 +43,29 @@ public:
 };
 
 class RecordingLauncher final : public Launcher {
-public:
+  public:
     void openFile(const std::string& path) override { files.push_back(path); }
     void openFolder(const std::string& folder) override { folders.push_back(folder); }
     void openUrl(const std::string& url) override { urls.push_back(url); }
     std::vector<std::string> files, folders, urls;
 };
 
-// A temporary workspace folder, removed at the end.
+// A temporary workspace folder, removed at the end, with files addressed by their path in it.
 class TempWorkspace {
-public:
-    TempWorkspace();
-    ~TempWorkspace();
-    const std::filesystem::path& path() const { return path_; }
+  public:
+    const std::filesystem::path& path() const { return folder_.path(); }
+    // Writes the file, making the folders on its path first.
     void write(const std::string& relative, const std::string& bytes) const;
+    // The file's bytes; empty when it is missing.
     std::string read(const std::string& relative) const;
 
-private:
-    std::filesystem::path path_;
+  private:
+    testsupport::ScratchFolder folder_;
 };
 
 // One session with its main window over a temporary workspace and a running QR service.
 class WindowHarness {
-public:
+  public:
     // `prepare` runs on the empty workspace before the window loads (write list files there).
     explicit WindowHarness(const std::function<void(TempWorkspace&)>& prepare = {},
                            bool startService = true);
@@ -82,7 +83,7 @@ public:
         return window().findChild<T*>(name);
     }
 
-private:
+  private:
     TempWorkspace workspace_;
     std::unique_ptr<QrService> service_;
     std::unique_ptr<Session> session_;
@@ -91,7 +92,9 @@ private:
 // Bytes of a list file as the program writes it: fields quoted, joined by commas, CR LF.
 std::string ListLine(const std::vector<std::string>& fields);
 
-// Runs a program and returns its standard output; the exit status lands in `status`.
+// Runs a shell command and returns its standard output; its standard error goes to the test
+// log. The exit status lands in `status` (-1 when the command could not run or died of a
+// signal).
 std::string RunProgram(const std::string& command, int* status = nullptr);
 
 }  // namespace tessivo::app::testing

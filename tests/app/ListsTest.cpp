@@ -154,7 +154,7 @@ TEST(ContactTab, UpdateRightAfterAddChangesTheRecordJustAdded) {
 
 TEST(ContactTab, A202ndContactIsRefusedAndNothingIsWritten) {
     std::string full;
-    for (int i = 0; i < 201; ++i) full += ListLine({"P" + std::to_string(i), "", "", "", "", "", ""});
+    for (int i = 0; i < 201; ++i) full += ListLine({std::string("P").append(std::to_string(i)), "", "", "", "", "", ""});
     WindowHarness harness([&](TempWorkspace& ws) { ws.write("Contact.txt", full); });
     MainQR& w = harness.window();
     harness.prompter.answers = {MsgAnswer::Yes};

@@ -7,6 +7,7 @@
 
 #include "AppTestSupport.h"
 #include "app/Help.h"
+#include "app/Splash.h"
 #include "app/PreviewWindows.h"
 #include "app/ShapeWidget.h"
 #include "app/Widgets.h"
@@ -210,6 +211,20 @@ TEST(MainWindow, ExitEndsTheProgramAndClosesPreviews) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(harness.exited);
     EXPECT_TRUE(preview.isNull() || !preview->isVisible());
+}
+
+TEST(Splash, ItsOneTimerTickStartsTheMainWindowAndClosesTheSplash) {
+    int started = 0;
+    QPointer<Splash> splash = new Splash([&] { ++started; });
+    splash->show();
+    EXPECT_EQ(splash->Label1->text(), "Tessivo for Email, Info, Phone and URLs");
+    EXPECT_EQ(splash->Label2->text(), splash->Label1->text());
+    EXPECT_TRUE(splash->tmrShow->isActive());
+    EXPECT_EQ(splash->tmrShow->interval(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started > 0; }, 5000));  // the tick itself
+    EXPECT_EQ(started, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull());
 }
 
 TEST(PreviewWindows, CreatedHiddenOnFirstWriteShownByTheirButtonsAndEmptyAfterClose) {

@@ -89,12 +89,12 @@ TEST(AfmWidths, MissingOrOversizedFilesAreNamedInTheError) {
     ASSERT_TRUE(missing.has_value());
     EXPECT_NE(missing->find("Nope.afm"), std::string::npos);
 
-    testing::WriteFile(folder / "Big.afm", std::string(kMaxAfmFileBytes + 1, 'x'));
+    testing::WriteFileBytes(folder / "Big.afm", std::string(kMaxAfmFileBytes + 1, 'x'));
     const auto big = LoadAfmWidths(folder / "Big.afm", widths);
     ASSERT_TRUE(big.has_value());
     EXPECT_NE(big->find("Big.afm"), std::string::npos);
 
-    testing::WriteFile(folder / "Empty.afm", "StartFontMetrics 2.0\n");
+    testing::WriteFileBytes(folder / "Empty.afm", "StartFontMetrics 2.0\n");
     const auto empty = LoadAfmWidths(folder / "Empty.afm", widths);
     ASSERT_TRUE(empty.has_value());
     EXPECT_NE(empty->find("StartCharMetrics"), std::string::npos);

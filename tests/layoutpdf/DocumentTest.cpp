@@ -210,23 +210,23 @@ TEST(LumPdfDocument, ConfirmsAndOpensTheFinishedFile) {
     EXPECT_EQ(sink.messages[0].icon, LumMessageIcon::None);
     EXPECT_EQ(opened, std::vector<std::filesystem::path>{file});
     EXPECT_EQ(testing::CheckWithTools(file, {}), "");
-    const std::string info = testing::ReadFile(file);
+    const std::string info = testing::ReadFileBytes(file);
     EXPECT_TRUE(std::regex_search(info, std::regex("/CreationDate \\(D:[0-9]{14}\\)")));
 }
 
 TEST(LumPdfDocument, AnExistingFileIsReplacedOnlyWhenTheDocumentIsComplete) {
     testing::ScratchFolder folder;
     const std::filesystem::path file = folder / "kept.pdf";
-    testing::WriteFile(file, "old");
+    testing::WriteFileBytes(file, "old");
     {
         WriterFixture f;
         f.pdf.PDFFileName(file.string());
         f.pdf.PDFBeginDoc();
         f.pdf.PDFSetFont(0, 10, 0);
         f.pdf.PDFTextOut("Never finished", 2, 2);
-        EXPECT_EQ(testing::ReadFile(file), "old");
+        EXPECT_EQ(testing::ReadFileBytes(file), "old");
     }
-    EXPECT_EQ(testing::ReadFile(file), "old");
+    EXPECT_EQ(testing::ReadFileBytes(file), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),
               1);

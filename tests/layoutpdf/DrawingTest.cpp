@@ -127,7 +127,7 @@ TEST(LumPdfDrawing, PointQuantitiesDoNotScaleWithTheUnit) {
     f.pdf.PDFTextOut("Big", 2, 4);
     EXPECT_EQ(f.pdf.PDFGetY(), 6);  // 4 cm + 57 points
     const std::string picture = (f.folder / "p.jpg").string();
-    testing::WriteFile(picture, testing::EncodeJpeg(30, 30, 1));
+    testing::WriteFileBytes(picture, testing::EncodeJpeg(30, 30, 1));
     f.pdf.PDFImage(picture, 2, 7, 3, 3);
     EXPECT_EQ(f.pdf.PDFGetX(), 5);
     EXPECT_EQ(f.pdf.PDFGetY(), 10);

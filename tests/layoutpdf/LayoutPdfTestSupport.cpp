@@ -2,74 +2,22 @@
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "tests/support/OutsideTools.h"
 
 namespace tessivo::layoutpdf::testing {
-namespace {
 
-struct ToolResult {
-    int status = -1;
-    std::string output;
-};
-
-ToolResult Run(const std::string& command) {
-    ToolResult result;
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return result;
-    std::array<char, 4096> chunk{};
-    while (std::size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe)) {
-        result.output.append(chunk.data(), read);
-    }
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string Quoted(const std::filesystem::path& path) {
-    std::string quoted(1, '\'');
-    quoted += path.string();
-    quoted += '\'';
-    return quoted;
-}
-
-}  // namespace
+using testsupport::QpdfCheck;
+using testsupport::RunTool;
+using testsupport::ShellQuoted;
+using testsupport::ToolResult;
 
 std::filesystem::path ProgramFolder() {
     if (const char* dir = std::getenv("TESSIVO_PROGRAM_DIR")) return dir;
     return TESSIVO_TEST_PROGRAM_DIR;
-}
-
-ScratchFolder::ScratchFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("layoutpdf-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string EncodeJpeg(int width, int height, int components) {
@@ -139,22 +87,22 @@ std::string Lines(const std::vector<std::string>& lines) {
 std::string CheckWithTools(const std::filesystem::path& pdf,
                            const std::vector<std::string>& expectedTexts) {
     std::string problems;
-    const ToolResult check = Run("qpdf --check " + Quoted(pdf));
-    if (check.status != 0 ||
+    const ToolResult check = QpdfCheck(pdf);
+    if (check.exitCode != 0 ||
         check.output.find("No syntax or stream encoding errors") == std::string::npos) {
         problems += "qpdf --check: " + check.output + "\n";
     }
     const std::filesystem::path renders = pdf.parent_path() / (pdf.stem().string() + "-render");
     std::filesystem::create_directories(renders);
-    const ToolResult render =
-        Run("pdftoppm -r 20 -png -f 1 -l 3 " + Quoted(pdf) + " " + Quoted(renders / "page"));
+    const ToolResult render = RunTool("pdftoppm -r 20 -png -f 1 -l 3 " + ShellQuoted(pdf) + " " +
+                                      ShellQuoted(renders / "page"));
     const bool rendered = !std::filesystem::is_empty(renders);
-    if (render.status != 0 || !render.output.empty() || !rendered) {
+    if (render.exitCode != 0 || !render.output.empty() || !rendered) {
         problems +=
-            "pdftoppm: status " + std::to_string(render.status) + " " + render.output + "\n";
+            "pdftoppm: status " + std::to_string(render.exitCode) + " " + render.output + "\n";
     }
-    const ToolResult text = Run("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
-    if (text.status != 0) problems += "pdftotext: " + text.output + "\n";
+    const ToolResult text = RunTool("pdftotext -enc UTF-8 " + ShellQuoted(pdf) + " -");
+    if (text.exitCode != 0) problems += "pdftotext: " + text.output + "\n";
     for (const std::string& expected : expectedTexts) {
         if (text.output.find(expected) == std::string::npos) {
             problems += "pdftotext lacks \"" + expected + "\" in:\n" + text.output + "\n";
@@ -197,7 +145,7 @@ std::string WriterFixture::Finish(const std::vector<std::string>& expectedTexts)
     if (!problems.empty()) {
         ADD_FAILURE() << file << ":\n" << problems;
     }
-    return ReadFile(file);
+    return ReadFileBytes(file);
 }
 
 }  // namespace tessivo::layoutpdf::testing

@@ -1,6 +1,7 @@
 #pragma once
-// Shared pieces of the layout writer suites: a message recorder, scratch folders, JPEG files
-// made with libjpeg, and the outside checkers every written document must pass.
+// Shared pieces of the layout writer suites: a message recorder, JPEG files made with libjpeg,
+// and the outside checkers every written document must pass. Scratch folders and file bytes
+// come from tests/support.
 
 #include <filesystem>
 #include <string>
@@ -9,8 +10,13 @@
 
 #include "layoutpdf/LumMessages.h"
 #include "layoutpdf/LumPdf.h"
+#include "tests/support/Files.h"
 
 namespace tessivo::layoutpdf::testing {
+
+using testsupport::ReadFileBytes;
+using testsupport::ScratchFolder;
+using testsupport::WriteFileBytes;
 
 struct Message {
     std::string title;
@@ -29,21 +35,6 @@ class RecordingSink : public LumMessageSink {
 
 // The folder where the build placed the standard metric files.
 std::filesystem::path ProgramFolder();
-
-// A new empty folder, removed with its contents when the object goes.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
-
-std::string ReadFile(const std::filesystem::path& file);
-void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 
 // A JPEG of the size in 1 (grey), 3 (RGB) or 4 (CMYK) components, encoded by libjpeg.
 std::string EncodeJpeg(int width, int height, int components);

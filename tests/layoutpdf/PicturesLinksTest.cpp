@@ -13,7 +13,7 @@ using testing::EncodeJpeg;
 using testing::Lines;
 using testing::ObjectOf;
 using testing::StreamOf;
-using testing::WriteFile;
+using testing::WriteFileBytes;
 using testing::WriterFixture;
 
 // A writer in points with Helvetica 10 on an open page.
@@ -25,7 +25,7 @@ struct PointsFixture : WriterFixture {
     }
     std::string Picture(const std::string& name, int width, int height, int components) {
         const std::string path = (folder / name).string();
-        WriteFile(path, EncodeJpeg(width, height, components));
+        WriteFileBytes(path, EncodeJpeg(width, height, components));
         return path;
     }
 };
@@ -91,9 +91,9 @@ TEST(LumPdfPictures, RefusesFilesThatAreNotUsableJpegsWithTheirMessage) {
     PointsFixture f;
     std::string bad = EncodeJpeg(32, 32, 3);
     bad[bad.find("JFIF") + 7] = 3;
-    WriteFile(f.folder / "unit.jpg", bad);
-    WriteFile(f.folder / "small.jpg", "\xFF\xD8 tiny \xFF\xD9");
-    WriteFile(f.folder / "text.jpg", std::string(300, 'x'));
+    WriteFileBytes(f.folder / "unit.jpg", bad);
+    WriteFileBytes(f.folder / "small.jpg", "\xFF\xD8 tiny \xFF\xD9");
+    WriteFileBytes(f.folder / "text.jpg", std::string(300, 'x'));
     const struct {
         std::string name;
         const char* title;
@@ -229,7 +229,7 @@ namespace {
 TEST(LumPdfLinks, BuildsACatalogueOfSeveralPages) {
     WriterFixture f;
     const std::string picture = (f.folder / "code.jpg").string();
-    WriteFile(picture, EncodeJpeg(120, 120, 3));
+    WriteFileBytes(picture, EncodeJpeg(120, 120, 3));
     f.pdf.PDFTitle("Catalogue (test)");
     f.pdf.PDFUseOutlines(true);
     f.Begin("catalogue.pdf");

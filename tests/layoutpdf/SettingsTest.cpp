@@ -195,7 +195,8 @@ TEST(LumPdfSettings, InitResetsWhatItOwnsAndReadsTheConfiguredFolder) {
     f.pdf.PDFSetMargins(9, 9, 9, 9);
     f.pdf.PDFSetLineColor(255.0);
     testing::ScratchFolder other;
-    testing::WriteFile(other / "Only.afm", "StartCharMetrics 1\nC 32 ; WX 250 ;\nEndCharMetrics\n");
+    testing::WriteFileBytes(other / "Only.afm",
+                            "StartCharMetrics 1\nC 32 ; WX 250 ;\nEndCharMetrics\n");
     f.pdf.PDFPathConfiguration(other.path());
     f.pdf.PDFInit();
     EXPECT_EQ(f.pdf.PDFGetUnit(), "cm");

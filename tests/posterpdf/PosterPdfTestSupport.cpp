@@ -1,44 +1,13 @@
 #include "PosterPdfTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 namespace tessivo::posterpdf::testing {
 
 PosterPdfEnvironment FixedEnvironment(const std::filesystem::path& programFolder) {
     return {[] { return LocalTime{2024, 12, 6, 19, 6, 39}; }, [] { return 7; }, programFolder};
-}
-
-ScratchFolder::ScratchFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tessivo-posterpdf-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string WriteDocument(const std::filesystem::path& file,
@@ -140,35 +109,6 @@ std::string MakeBmp(std::int32_t width, std::int32_t height, int bits,
     PutLittleEndian(file, 0, 4);
     file.append(paletteBgr0.begin(), paletteBgr0.end());
     return file + rows;
-}
-
-ToolResult RunTool(const std::string& command) {
-    ToolResult result;
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.output.append(buffer, read);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-ToolResult QpdfCheck(const std::filesystem::path& pdf) {
-    return RunTool("qpdf --check '" + pdf.string() + "'");
-}
-
-ToolResult PdfToText(const std::filesystem::path& pdf) {
-    return RunTool("pdftotext -layout '" + pdf.string() + "' -");
-}
-
-bool RendersWithPdftoppm(const std::filesystem::path& pdf) {
-    const ScratchFolder renders;
-    const ToolResult result = RunTool("pdftoppm -r 20 -f 1 -l 1 -png -singlefile '" + pdf.string() +
-                                      "' '" + (renders / "page").string() + "'");
-    std::error_code error;
-    return result.exitCode == 0 && std::filesystem::file_size(renders / "page.png", error) > 0;
 }
 
 }  // namespace tessivo::posterpdf::testing

@@ -1,6 +1,7 @@
 #pragma once
-// Shared helpers of the poster writer suites: a repeatable environment, a scratch folder,
-// whole-file and object extraction, test bitmaps and the outside PDF tools.
+// Shared helpers of the poster writer suites: a repeatable environment, whole-document and
+// object extraction and test bitmaps. Scratch folders, file bytes and the outside PDF tools
+// come from tests/support.
 
 #include <cstdint>
 #include <filesystem>
@@ -10,28 +11,22 @@
 #include <vector>
 
 #include "posterpdf/clsPosterPDF.h"
+#include "tests/support/Files.h"
+#include "tests/support/OutsideTools.h"
 
 namespace tessivo::posterpdf::testing {
 
+using testsupport::PdfText;
+using testsupport::QpdfCheck;
+using testsupport::ReadFileBytes;
+using testsupport::RendersWithPdftoppm;
+using testsupport::RunTool;
+using testsupport::ScratchFolder;
+using testsupport::ToolResult;
+using testsupport::WriteFileBytes;
+
 // 6 December 2024 19:06:39, random digit 7, program folder = the given folder.
 PosterPdfEnvironment FixedEnvironment(const std::filesystem::path& programFolder);
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
-
-std::string ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes a document with the fixed environment: InitPDFFile, then build(writer), then
 // ClosePDFFile. Returns the file's bytes. The document must pass qpdf --check and, when it has
@@ -61,15 +56,5 @@ std::string FirstDifference(std::string_view expected, std::string_view actual);
 std::string MakeBmp(std::int32_t width, std::int32_t height, int bits,
                     const std::vector<std::uint8_t>& paletteBgr0, const std::string& rows,
                     std::uint32_t compression = 0);
-
-struct ToolResult {
-    int exitCode = -1;
-    std::string output;
-};
-ToolResult RunTool(const std::string& command);
-ToolResult QpdfCheck(const std::filesystem::path& pdf);
-ToolResult PdfToText(const std::filesystem::path& pdf);
-// Renders page 1 at 20 dpi; true when a non-empty image came out.
-bool RendersWithPdftoppm(const std::filesystem::path& pdf);
 
 }  // namespace tessivo::posterpdf::testing

@@ -119,7 +119,7 @@ Raster RenderPage(const std::filesystem::path& pdf) {
 TEST(PosterPdfWholeDocument, OutsideToolsReadThePosterAsDrawn) {
     testing::ScratchFolder folder;
     WritePoster(folder);
-    const auto text = testing::PdfToText(folder / "poster.pdf");
+    const auto text = testing::PdfText(folder / "poster.pdf");
     ASSERT_EQ(text.exitCode, 0) << text.output;
     for (const char* drawn : {"Spring fair at", "Marlowin Bay (2025)",
                               "QR Code will generate an automatic email", "OPEN DAY", "Jo Brand",
@@ -195,7 +195,7 @@ TEST(PosterPdfWholeDocument, EveryFeatureTogetherMakesAValidDocument) {
             w.Title("Every feature");
         });
     EXPECT_TRUE(testing::RendersWithPdftoppm(file));
-    const auto text = testing::PdfToText(file);
+    const auto text = testing::PdfText(file);
     for (const char* drawn : {"Times italic text", "Courier bold right", "footer line"}) {
         EXPECT_NE(text.output.find(drawn), std::string::npos) << drawn << "\n" << text.output;
     }

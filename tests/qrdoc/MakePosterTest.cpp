@@ -85,7 +85,7 @@ std::vector<KindCase> KindCases() {
 TEST_F(MakePosterTest, MakesAPosterOfEachKindThatOutsideToolsRead) {
     for (KindCase& c : KindCases()) {
         SCOPED_TRACE(std::string(KindInfo(c.kind).sKey));
-        TempFolder workspace;
+        ScratchFolder workspace;
         c.input.contact = kAnn;
         c.input.ticks = kAllTicks;
         ClsQrCode client = Client();
@@ -99,7 +99,7 @@ TEST_F(MakePosterTest, MakesAPosterOfEachKindThatOutsideToolsRead) {
         const ToolResult check = QpdfCheck(result.poster);
         EXPECT_EQ(check.exitCode, 0) << check.output;
 
-        const std::string text = PdfToText(result.poster).output;
+        const std::string text = PdfText(result.poster).output;
         const std::vector<std::string> shown = {c.line1,
                                                 c.line2,
                                                 std::string(KindInfo(c.kind).sSentence),
@@ -123,7 +123,7 @@ TEST_F(MakePosterTest, MakesAPosterOfEachKindThatOutsideToolsRead) {
 }
 
 TEST_F(MakePosterTest, ReplacesTheFilesOfAnEarlierPosterWithTheSameTitle) {
-    TempFolder workspace;
+    ScratchFolder workspace;
     ClsQrCode client = Client();
     MakePosterInput input = Input(QrKind::Web, "Menu");
     ASSERT_TRUE(MakePoster(input, Workspace(workspace.path()), client).Ok());
@@ -166,7 +166,7 @@ TEST_F(MakePosterTest, RefusesWhatTheWindowRefusesBeforeAskingForACode) {
     ClsQrCode nowhere("127.0.0.1:" + std::to_string(testsupport::UnusedPort()), "");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempFolder workspace;
+        ScratchFolder workspace;
         const MakePosterResult result = MakePoster(c.input, Workspace(workspace.path()), nowhere);
         if (c.error.empty()) {
             EXPECT_NE(result.sError.find("gave no code picture"), std::string::npos);
@@ -182,7 +182,7 @@ TEST_F(MakePosterTest, NamesTheServiceHostWhenNoPictureComesBack) {
     testsupport::FaultHttpServer failing(
         [](const testsupport::RecordedRequest&) { return testsupport::HttpReply(500, "down"); });
     ClsQrCode client(failing.HostPort(), failing.HostPort());
-    TempFolder workspace;
+    ScratchFolder workspace;
     const MakePosterResult result =
         MakePoster(Input(QrKind::Phone, "Call Us"), Workspace(workspace.path()), client);
     EXPECT_NE(result.sError.find("The QR service at " + failing.HostPort()), std::string::npos)
@@ -195,10 +195,10 @@ TEST_F(MakePosterTest, NamesTheServiceHostWhenNoPictureComesBack) {
 
 TEST_F(MakePosterTest, NamesThePosterWhenItsFolderIsReadOnly) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
-    TempFolder workspace;
+    ScratchFolder workspace;
     const fs::path web = workspace.path() / "WEB";
     fs::create_directories(web / "Codes");
-    WriteBytes(web / "Menu.pdf", "the earlier poster");
+    WriteFileBytes(web / "Menu.pdf", "the earlier poster");
     fs::permissions(web, fs::perms::owner_read | fs::perms::owner_exec);
 
     ClsQrCode client = Client();
@@ -210,7 +210,7 @@ TEST_F(MakePosterTest, NamesThePosterWhenItsFolderIsReadOnly) {
     EXPECT_EQ(result.sError.find('\n'), std::string::npos) << result.sError;
     EXPECT_TRUE(result.poster.empty());
     EXPECT_EQ(result.codePicture, web / "Codes" / "Menu.bmp");
-    EXPECT_EQ(ReadBytes(web / "Menu.pdf"), "the earlier poster");
+    EXPECT_EQ(ReadFileBytes(web / "Menu.pdf"), "the earlier poster");
 }
 
 }  // namespace

@@ -45,12 +45,12 @@ std::vector<std::string> PageLines(const std::string& pdf) {
 }
 
 TEST(Poster, DrawsTheTenElementsInOrderWithTheirPlacesFontsAndColours) {
-    TempFolder folder;
+    ScratchFolder folder;
     WriteTinyBitmap(folder / "code.bmp");
     const fs::path file = folder / "poster.pdf";
     ASSERT_EQ(WritePoster(SamplePoster(folder / "code.bmp"), file, FixedClock(folder.path())),
               std::nullopt);
-    const std::string pdf = ReadBytes(file);
+    const std::string pdf = ReadFileBytes(file);
 
     // Centimetres on A4 portrait: 1 cm is 72 / 2.54 points. Centred texts start left of the
     // middle (297.638 points) by half their width, so only their y is fixed here. Every line
@@ -122,11 +122,11 @@ TEST(Poster, WritesNothingWithoutAReadableCodePicture) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempFolder folder;
+        ScratchFolder folder;
         const fs::path picture = folder / "Sale.bmp";
-        if (c.pictureBytes != nullptr) WriteBytes(picture, c.pictureBytes);
+        if (c.pictureBytes != nullptr) WriteFileBytes(picture, c.pictureBytes);
         const fs::path file = folder / "Sale.pdf";
-        WriteBytes(file, "the earlier poster");
+        WriteFileBytes(file, "the earlier poster");
 
         const std::optional<std::string> problem = WritePoster(SamplePoster(picture), file);
         ASSERT_TRUE(problem.has_value());
@@ -136,7 +136,7 @@ TEST(Poster, WritesNothingWithoutAReadableCodePicture) {
         EXPECT_EQ(problem->find('\n'), std::string::npos) << *problem;
 
         // The earlier poster is untouched and no temporary file is left beside it.
-        EXPECT_EQ(ReadBytes(file), "the earlier poster");
+        EXPECT_EQ(ReadFileBytes(file), "the earlier poster");
         int entries = 0;
         for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.path())) ++entries;
         EXPECT_EQ(entries, c.pictureBytes != nullptr ? 2 : 1);
@@ -144,7 +144,7 @@ TEST(Poster, WritesNothingWithoutAReadableCodePicture) {
 }
 
 TEST(Poster, NamesTheFileWhenItsFolderIsMissing) {
-    TempFolder folder;
+    ScratchFolder folder;
     WriteTinyBitmap(folder / "code.bmp");
     const fs::path file = folder / "no such folder" / "Sale.pdf";
     const std::optional<std::string> problem = WritePoster(SamplePoster(folder / "code.bmp"), file);

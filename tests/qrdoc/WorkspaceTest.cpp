@@ -7,15 +7,15 @@
 #include "lists/BannerList.h"
 #include "qrdoc/DocumentFiles.h"
 #include "qrdoc/Workspace.h"
-#include "tests/lists/TempFolder.h"
+#include "tests/support/Files.h"
 
 namespace tessivo::qrdoc {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using testsupport::ReadFileBytes;
+using testsupport::ScratchFolder;
+using testsupport::WriteFileBytes;
 
 fs::path SourceFolder() {
     if (const char* dir = std::getenv("TESSIVO_SOURCE_DIR")) return dir;
@@ -31,23 +31,23 @@ TEST(Workspace, ShippedBannersAgreeWithTheShippedFile) {
     for (int i = 0; i < 50; ++i) EXPECT_EQ(load.list.vBanner(i), kShippedBanners[i]) << i;
 
     // A workspace made from nothing gets the same bytes.
-    TempFolder folder;
+    ScratchFolder folder;
     Workspace(folder.path()).CreateMissingParts();
-    EXPECT_EQ(ReadBytes(folder / "banner.txt"), ReadBytes(shipped));
+    EXPECT_EQ(ReadFileBytes(folder / "banner.txt"), ReadFileBytes(shipped));
 }
 
 TEST(Workspace, ResolvesEverySpellingToTheOneExistingEntry) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path root = folder.path();
     fs::create_directories(root / "emails" / "CODES");
     fs::create_directories(root / "Info");
     fs::create_directories(root / "INFO");
     fs::create_directories(root / "phone" / "codes");
     fs::create_directories(root / "phone" / "Codes");
-    WriteBytes(root / "CONTACT.TXT", "");
-    WriteBytes(root / "phone" / "Codes" / "Call Me.bmp", "");
-    WriteBytes(root / "phone" / "Codes" / "CALL ME.bmp", "");
-    WriteBytes(root / "phone" / "Codes" / "call me.bmp", "");
+    WriteFileBytes(root / "CONTACT.TXT", "");
+    WriteFileBytes(root / "phone" / "Codes" / "Call Me.bmp", "");
+    WriteFileBytes(root / "phone" / "Codes" / "CALL ME.bmp", "");
+    WriteFileBytes(root / "phone" / "Codes" / "call me.bmp", "");
 
     const Workspace workspace(root);
     struct Case {
@@ -86,11 +86,11 @@ TEST(Workspace, ResolvesEverySpellingToTheOneExistingEntry) {
 }
 
 TEST(Workspace, CreatesWhatIsMissingAndLeavesTheRest) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path root = folder / "program";
     fs::create_directories(root / "emails");
     fs::create_directories(root / "Web");
-    WriteBytes(root / "contact.txt", "\"Kept\"");
+    WriteFileBytes(root / "contact.txt", "\"Kept\"");
 
     const Workspace workspace(root);
     const WorkspaceSetup setup = workspace.CreateMissingParts();
@@ -100,7 +100,7 @@ TEST(Workspace, CreatesWhatIsMissingAndLeavesTheRest) {
         EXPECT_TRUE(fs::is_directory(made)) << made;
     }
     EXPECT_FALSE(fs::exists(root / "EMAILS"));
-    EXPECT_EQ(ReadBytes(root / "contact.txt"), "\"Kept\"");
+    EXPECT_EQ(ReadFileBytes(root / "contact.txt"), "\"Kept\"");
     EXPECT_FALSE(fs::exists(root / "Contact.txt"));
     EXPECT_EQ(lists::LoadBannerList(root / "banner.txt").list.iBannerCount(), 50);
     EXPECT_TRUE(setup.problems.empty());
@@ -109,14 +109,14 @@ TEST(Workspace, CreatesWhatIsMissingAndLeavesTheRest) {
     EXPECT_TRUE(workspace.CreateMissingParts().created.empty());
 
     // A file where a folder belongs is reported, not replaced.
-    TempFolder other;
-    WriteBytes(other / "PHONE", "x");
+    ScratchFolder other;
+    WriteFileBytes(other / "PHONE", "x");
     const WorkspaceSetup blocked = Workspace(other.path()).CreateMissingParts();
     ASSERT_EQ(blocked.problems.size(), 2u);
     EXPECT_EQ(blocked.problems[0], "Cannot use \"" + (other / "PHONE").string() +
                                        "\" as a folder: it exists and is not a folder.");
-    EXPECT_EQ(ReadBytes(other / "PHONE"), "x");
-    EXPECT_EQ(ReadBytes(other / "Contact.txt"), "");
+    EXPECT_EQ(ReadFileBytes(other / "PHONE"), "x");
+    EXPECT_EQ(ReadFileBytes(other / "Contact.txt"), "");
 }
 
 TEST(Workspace, RefusesTitlesThatAreNotSafeFileNames) {
@@ -151,10 +151,10 @@ TEST(Workspace, RefusesTitlesThatAreNotSafeFileNames) {
 }
 
 TEST(DocumentFiles, NameTheKindsFilesInsideTheWorkspace) {
-    TempFolder folder;
+    ScratchFolder folder;
     const Workspace workspace(folder.path());
     workspace.CreateMissingParts();
-    WriteBytes(folder / "EMAILS" / "Codes" / "SALE.bmp", "");
+    WriteFileBytes(folder / "EMAILS" / "Codes" / "SALE.bmp", "");
 
     struct Case {
         OutputFile file;
@@ -180,7 +180,7 @@ TEST(DocumentFiles, NameTheKindsFilesInsideTheWorkspace) {
     const fs::path inMissing = folder / "gone" / "deeper" / "x.bmp";
     EXPECT_FALSE(CreateFolderFor(inMissing));
     EXPECT_TRUE(fs::is_directory(inMissing.parent_path()));
-    WriteBytes(folder / "file", "");
+    WriteFileBytes(folder / "file", "");
     EXPECT_TRUE(CreateFolderFor(folder / "file" / "x.bmp"));
 }
 

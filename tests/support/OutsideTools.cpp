@@ -1,19 +1,15 @@
-#include "OutsideTools.h"
+#include "tests/support/OutsideTools.h"
 
 #include <sys/wait.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
+
+#include "tests/support/Files.h"
 
 namespace tessivo::testsupport {
 namespace {
-
-std::string Quoted(const std::filesystem::path& path) {
-    std::string quoted = "'";
-    quoted += path.string();
-    quoted += '\'';
-    return quoted;
-}
 
 std::string WithoutFinalNewline(std::string text) {
     if (!text.empty() && text.back() == '\n') text.pop_back();
@@ -32,11 +28,23 @@ Picture WithBorder(const Picture& picture, int border) {
     return framed;
 }
 
+std::string ShellLine(const std::string& command, StandardError standardError) {
+    switch (standardError) {
+        case StandardError::Captured:
+            return "(" + command + ") 2>&1";
+        case StandardError::Dropped:
+            return "(" + command + ") 2>/dev/null";
+        case StandardError::Inherited:
+            break;
+    }
+    return command;
+}
+
 }  // namespace
 
-ToolResult RunTool(const std::string& command) {
+ToolResult RunTool(const std::string& command, StandardError standardError) {
     ToolResult result;
-    FILE* pipe = popen(("(" + command + ") 2>/dev/null").c_str(), "r");
+    FILE* pipe = popen(ShellLine(command, standardError).c_str(), "r");
     if (pipe == nullptr) return result;
     std::array<char, 4096> buffer{};
     std::size_t read = 0;
@@ -44,36 +52,56 @@ ToolResult RunTool(const std::string& command) {
         result.output.append(buffer.data(), read);
     }
     const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
 
+std::string ShellQuoted(const std::filesystem::path& path) {
+    std::string quoted = "'";
+    for (const char c : path.string()) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += '\'';
+    return quoted;
+}
+
 ToolResult QpdfCheck(const std::filesystem::path& pdf) {
-    return RunTool("qpdf --check " + Quoted(pdf));
+    return RunTool("qpdf --check " + ShellQuoted(pdf));
 }
 
 ToolResult PdfText(const std::filesystem::path& pdf) {
-    return RunTool("pdftotext -layout " + Quoted(pdf) + " -");
+    return RunTool("pdftotext -layout " + ShellQuoted(pdf) + " -", StandardError::Dropped);
+}
+
+bool RendersWithPdftoppm(const std::filesystem::path& pdf) {
+    const ScratchFolder renders;
+    const ToolResult result = RunTool("pdftoppm -r 20 -f 1 -l 1 -png -singlefile " +
+                                      ShellQuoted(pdf) + " " + ShellQuoted(renders / "page"));
+    std::error_code error;
+    return result.exitCode == 0 && std::filesystem::file_size(renders / "page.png", error) > 0;
 }
 
 std::string ScanPoster(const std::filesystem::path& pdf,
                        const std::filesystem::path& scratchFolder) {
     const std::filesystem::path page = scratchFolder / "scanned-page";
-    RunTool("pdftoppm -r 150 -png -singlefile " + Quoted(pdf) + " " + Quoted(page));
+    RunTool("pdftoppm -r 150 -png -singlefile " + ShellQuoted(pdf) + " " + ShellQuoted(page));
     return ScanImageFile(page.string() + ".png");
 }
 
 std::string ScanImageFile(const std::filesystem::path& file) {
-    return WithoutFinalNewline(RunTool("zbarimg -q --raw -Sbinary " + Quoted(file)).output);
+    return WithoutFinalNewline(
+        RunTool("zbarimg -q --raw -Sbinary " + ShellQuoted(file), StandardError::Dropped).output);
 }
 
 std::string ScanPicture(const Picture& picture, const std::filesystem::path& scratchFolder) {
     const auto png = EncodePng(WithBorder(picture, 16));
     if (!png) return {};
     const auto file = scratchFolder / "scan.png";
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(png->data()),
-               static_cast<std::streamsize>(png->size()));
+    WriteFileBytes(file, *png);
     return ScanImageFile(file);
 }
 
