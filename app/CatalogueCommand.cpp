@@ -37,20 +37,23 @@ int RunCatalogue(const std::vector<std::string>& arguments, std::ostream& out, s
             open = true;
             continue;
         }
-        err << "tessivo catalogue: unknown argument \"" << arg << "\" (see tessivo catalogue --help)\n";
+        err << "tessivo catalogue: unknown argument \"" << arg
+            << "\" (see tessivo catalogue --help)\n";
         return 2;
     }
 
     try {
         const qrdoc::Workspace workspace(ProgramFolder(common));
         if (!std::filesystem::is_directory(workspace.ProgramFolder())) {
-            err << "tessivo catalogue: the workspace " << workspace.ProgramFolder().string() << " does not exist\n";
+            err << "tessivo catalogue: the workspace " << workspace.ProgramFolder().string()
+                << " does not exist\n";
             return 1;
         }
         QrServices services(common);
         ClsQrCode client(services.qrHost(), services.decodeHost());
         const auto entries = qrdoc::CollectCatalogue(
-            workspace, [&client](const std::filesystem::path& picture) -> std::optional<std::string> {
+            workspace,
+            [&client](const std::filesystem::path& picture) -> std::optional<std::string> {
                 std::string text;
                 if (!client.DecodeFromFile(picture.string(), text)) return std::nullopt;
                 return text;
@@ -60,7 +63,10 @@ int RunCatalogue(const std::vector<std::string>& arguments, std::ostream& out, s
         qrdoc::CatalogueOptions options;
         // options.programFolder stays empty: the metric files ship beside the executable.
         options.workspaceFolder = workspace.ProgramFolder();
-        if (open) options.viewer = [](const std::filesystem::path& file) { XdgLauncher().openFile(file.string()); };
+        if (open)
+            options.viewer = [](const std::filesystem::path& file) {
+                XdgLauncher().openFile(file.string());
+            };
         const auto pdf = workspace.ProgramFolder() / "catalogue.pdf";
         if (const auto problem = qrdoc::WriteCatalogue(entries, pdf, messages, options)) {
             err << "tessivo catalogue: " << *problem << "\n";

@@ -49,14 +49,16 @@ int RunDecode(const std::vector<std::string>& arguments, std::ostream& out, std:
         std::string text;
         if (IsWebAddress(target)) {
             if (!client.DecodeFromUrl(target, text)) {
-                err << "tessivo decode: no QR code read from " << target << ": " << client.LastError() << "\n";
+                err << "tessivo decode: no QR code read from " << target << ": "
+                    << client.LastError() << "\n";
                 return 1;
             }
             // The address download hands back each byte as a character of its own; the
             // service's bytes are UTF-8, so put them back together for printing.
             text = text::Utf8ToCp1252(text);
         } else if (!client.DecodeFromFile(target, text)) {
-            err << "tessivo decode: no QR code read from " << target << ": " << client.LastError() << "\n";
+            err << "tessivo decode: no QR code read from " << target << ": " << client.LastError()
+                << "\n";
             return 1;
         }
         out << text << "\n";

@@ -20,11 +20,15 @@ int ShiftMask(Qt::KeyboardModifiers modifiers) {
 // The character a key types, or 0 for keys that type nothing (arrows, function keys).
 int KeyAsciiOf(const QKeyEvent& key) {
     switch (key.key()) {
-        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Backspace:
+            return 8;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
-        default: break;
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        default:
+            break;
     }
     const QString text = key.text();
     return text.isEmpty() ? 0 : text.at(0).unicode();
@@ -84,8 +88,8 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
             // The control that held the focus for a moment while a cancelled validate takes it
             // back is not validated: in effect the focus never reached it.
             if (!handlers.validate || validating_ || restoring_ || !entered_[watched] ||
-                reason == Qt::ActiveWindowFocusReason ||
-                reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason) {
+                reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+                reason == Qt::MenuBarFocusReason) {
                 return false;
             }
             validating_ = true;
@@ -103,7 +107,8 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         }
-        default: break;
+        default:
+            break;
     }
     return false;
 }

@@ -25,14 +25,14 @@ struct FieldHandlers {
 
 class FieldEvents final : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     void attach(QWidget* field, FieldHandlers handlers);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::map<QObject*, FieldHandlers> handlers_;
     // Fields the user entered (by mouse, Tab or a key) since they got the focus; only those
     // are validated, so a field that merely received the focus when a tab was switched does

@@ -10,7 +10,9 @@ namespace tessivo::app {
 // Layout positions are kept in twips (1/1440 inch); at 96 dots per inch 15 twips make a pixel.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 inline QRect TwipRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
@@ -27,7 +29,7 @@ inline uint32_t ValueFromColour(const QColor& colour) {
            (static_cast<uint32_t>(colour.blue()) << 16);
 }
 
-constexpr uint32_t kWindowColour = 0x00FFC0C0;     // window and ordinary buttons
+constexpr uint32_t kWindowColour = 0x00FFC0C0;        // window and ordinary buttons
 constexpr uint32_t kActionButtonColour = 0x00FF8080;  // QR and "Create PDF" buttons
 
 }  // namespace tessivo::app

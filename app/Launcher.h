@@ -7,7 +7,7 @@
 namespace tessivo::app {
 
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     virtual void openFile(const std::string& path) = 0;      // default viewer (PDF, HTML help)
     virtual void openFolder(const std::string& folder) = 0;  // file manager

@@ -72,14 +72,28 @@ QString MainQR::pathOfFile(const QString& FileName) {
     return p < 0 ? QString() : FileName.left(p + 1);
 }
 
-void MainQR::RichTextBox1_GotFocus() { SelectAllText(RichTextBox1); }
-void MainQR::RichTextBox3_GotFocus() { SelectAllText(RichTextBox3); }
-void MainQR::TelephoneNumber_GotFocus() { SelectAllText(TelephoneNumber); }
+void MainQR::RichTextBox1_GotFocus() {
+    SelectAllText(RichTextBox1);
+}
+void MainQR::RichTextBox3_GotFocus() {
+    SelectAllText(RichTextBox3);
+}
+void MainQR::TelephoneNumber_GotFocus() {
+    SelectAllText(TelephoneNumber);
+}
 
-void MainQR::Command23_Click() { PreviewWindows::show(services_.previews->mobile()); }
-void MainQR::Command24_Click() { PreviewWindows::show(services_.previews->mobileText()); }
-void MainQR::Command25_Click() { PreviewWindows::show(services_.previews->mobilePhone()); }
-void MainQR::Command26_Click() { PreviewWindows::show(services_.previews->mobileWeb()); }
+void MainQR::Command23_Click() {
+    PreviewWindows::show(services_.previews->mobile());
+}
+void MainQR::Command24_Click() {
+    PreviewWindows::show(services_.previews->mobileText());
+}
+void MainQR::Command25_Click() {
+    PreviewWindows::show(services_.previews->mobilePhone());
+}
+void MainQR::Command26_Click() {
+    PreviewWindows::show(services_.previews->mobileWeb());
+}
 
 void MainQR::Command27_Click() {
     services_.launcher->openFile(HelpTopicPath(services_.programDir, 0).string());
@@ -150,21 +164,25 @@ void MainQR::connectHandlers() {
 
 void MainQR::installFieldEvents() {
     fieldEvents_ = new FieldEvents(this);
-    fieldEvents_->attach(txtEmailTitle, {
-        [this](int k, int s) { txtEmailTitle_KeyDown(k, s); },
-        [this](int& a) { txtEmailTitle_KeyPress(a); },
-        [this](bool& c) { txtEmailTitle_Validate(c); }, {}});
+    fieldEvents_->attach(txtEmailTitle, {[this](int k, int s) { txtEmailTitle_KeyDown(k, s); },
+                                         [this](int& a) { txtEmailTitle_KeyPress(a); },
+                                         [this](bool& c) { txtEmailTitle_Validate(c); },
+                                         {}});
     fieldEvents_->attach(Text4, {[this](int k, int s) { Text4_KeyDown(k, s); },
                                  [this](int& a) { Text4_KeyPress(a); },
-                                 [this](bool& c) { Text4_Validate(c); }, {}});
+                                 [this](bool& c) { Text4_Validate(c); },
+                                 {}});
     fieldEvents_->attach(Text8, {[this](int k, int s) { Text8_KeyDown(k, s); },
                                  [this](int& a) { Text8_KeyPress(a); },
-                                 [this](bool& c) { Text8_Validate(c); }, {}});
+                                 [this](bool& c) { Text8_Validate(c); },
+                                 {}});
     fieldEvents_->attach(Text15, {[this](int k, int s) { Text15_KeyDown(k, s); },
                                   [this](int& a) { Text15_KeyPress(a); },
-                                  [this](bool& c) { Text15_Validate(c); }, {}});
-    fieldEvents_->attach(WebLinkArea, {{}, {}, [this](bool& c) { WebLinkArea_Validate(c); },
-                                       [this] { WebLinkArea_GotFocus(); }});
+                                  [this](bool& c) { Text15_Validate(c); },
+                                  {}});
+    fieldEvents_->attach(
+        WebLinkArea,
+        {{}, {}, [this](bool& c) { WebLinkArea_Validate(c); }, [this] { WebLinkArea_GotFocus(); }});
     fieldEvents_->attach(RichTextBox1, {{}, {}, {}, [this] { RichTextBox1_GotFocus(); }});
     fieldEvents_->attach(RichTextBox3, {{}, {}, {}, [this] { RichTextBox3_GotFocus(); }});
     fieldEvents_->attach(TelephoneNumber, {{}, {}, {}, [this] { TelephoneNumber_GotFocus(); }});

@@ -33,7 +33,7 @@ class FieldEvents;
 
 class MainQR final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainQR(AppServices services, QWidget* parent = nullptr);
     ~MainQR() override;
 
@@ -208,10 +208,10 @@ public:
     // Help context numbers read by F1 (0: none, look at the container).
     static constexpr const char* kHelpContextProperty = "helpContextId";
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildWindow();
     QWidget* buildContactTab();
     QWidget* buildBannerTab();

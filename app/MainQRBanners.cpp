@@ -17,19 +17,20 @@ void MainQR::cboBanner_Click() {
 
 void MainQR::cmdAddBanner_Click() {
     const MsgAnswer answer = services_.prompter->message(
-        {QStringLiteral("Do You want to add a new Banner Name?"), QStringLiteral("Tessivo"), MsgIcon::None,
-         MsgButtons::YesNo, 1, false});
+        {QStringLiteral("Do You want to add a new Banner Name?"), QStringLiteral("Tessivo"),
+         MsgIcon::None, MsgButtons::YesNo, 1, false});
     if (answer != MsgAnswer::Yes) return;
     if (banners.Full()) {
-        services_.prompter->tell(QStringLiteral("The banner list is full (%1 banners). Delete a banner "
-                                                "before adding another.")
-                                     .arg(lists::kListCapacity),
-                                 MsgIcon::Exclamation);
+        services_.prompter->tell(
+            QStringLiteral("The banner list is full (%1 banners). Delete a banner "
+                           "before adding another.")
+                .arg(lists::kListCapacity),
+            MsgIcon::Exclamation);
         return;
     }
     const QString name = services_.prompter->input(
-        QStringLiteral("Enter Banner Name (max 15 characters inc. spaces):"), QStringLiteral("Add New Banner"),
-        QString());
+        QStringLiteral("Enter Banner Name (max 15 characters inc. spaces):"),
+        QStringLiteral("Add New Banner"), QString());
     banners.Add(Utf8(name));
     txtBanner->setText(name);
     cboBanner->addItem(Qs(lists::ListedAsAdded(Utf8(name))));
@@ -41,12 +42,13 @@ void MainQR::cmdAddBanner_Click() {
 void MainQR::cmdDeleteBanner_Click() {
     const int index = banners.iSelectedBanner();
     if (index == lists::kNoSelection) {
-        services_.prompter->tell(QStringLiteral("Choose a banner from the list first."), MsgIcon::Information);
+        services_.prompter->tell(QStringLiteral("Choose a banner from the list first."),
+                                 MsgIcon::Information);
         return;
     }
     const MsgAnswer answer = services_.prompter->message(
-        {QStringLiteral("Are You sure you want to delete this Banner's Name?"), QStringLiteral("Tessivo"),
-         MsgIcon::Critical, MsgButtons::YesNoCancel, 2, false});
+        {QStringLiteral("Are You sure you want to delete this Banner's Name?"),
+         QStringLiteral("Tessivo"), MsgIcon::Critical, MsgButtons::YesNoCancel, 2, false});
     if (answer != MsgAnswer::Yes) return;
     banners.Delete(index);
     cboBanner->removeItem(index);

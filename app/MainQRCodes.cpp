@@ -17,18 +17,18 @@ MainQR::KindControls MainQR::controlsFor(qrdoc::QrKind kind) const {
     switch (kind) {
         case qrdoc::QrKind::Email:
             return {txtEmailTitle, RichTextBox1, cmdEmailQR, Command[23], Text19, Text20, cmdEmail,
-                    Command[1], Command[2], Command[5], Command[6], Text18, Text12};
+                    Command[1],    Command[2],   Command[5], Command[6],  Text18, Text12};
         case qrdoc::QrKind::Phone:
-            return {Text8, TelephoneNumber, cmdPhoneQR, Command[25], Text13, Text14, cmdPhone,
-                    Command[12], Command[13], Command[9], Command[10], Text10, Text11};
+            return {Text8,       TelephoneNumber, cmdPhoneQR, Command[25], Text13, Text14, cmdPhone,
+                    Command[12], Command[13],     Command[9], Command[10], Text10, Text11};
         case qrdoc::QrKind::Info:
-            return {Text4, RichTextBox3, cmdTextQR, Command[24], Text6, Text7, cmdText, Command[3],
-                    Command[4], Command[7], Command[8], Text3, Text5};
+            return {Text4,      RichTextBox3, cmdTextQR,  Command[24], Text6, Text7, cmdText,
+                    Command[3], Command[4],   Command[7], Command[8],  Text3, Text5};
         case qrdoc::QrKind::Web:
             break;
     }
-    return {Text15, WebLinkArea, cmdWebQR, Command[26], Text17, Text21, cmdWeb, Command[16],
-            Command[17], Command[11], Command[14], Text22, Text23};
+    return {Text15,      WebLinkArea, cmdWebQR,    Command[26], Text17, Text21, cmdWeb,
+            Command[16], Command[17], Command[11], Command[14], Text22, Text23};
 }
 
 void MainQR::showPicture1(const std::optional<Picture>& picture) {
@@ -40,10 +40,18 @@ void MainQR::showPicture1(const std::optional<Picture>& picture) {
     Picture1->setPixmap(QPixmap::fromImage(ImageFromPicture(*picture)));
 }
 
-void MainQR::cmdEmailQR_Click() { makeCode(qrdoc::QrKind::Email); }
-void MainQR::cmdPhoneQR_Click() { makeCode(qrdoc::QrKind::Phone); }
-void MainQR::cmdTextQR_Click() { makeCode(qrdoc::QrKind::Info); }
-void MainQR::cmdWebQR_Click() { makeCode(qrdoc::QrKind::Web); }
+void MainQR::cmdEmailQR_Click() {
+    makeCode(qrdoc::QrKind::Email);
+}
+void MainQR::cmdPhoneQR_Click() {
+    makeCode(qrdoc::QrKind::Phone);
+}
+void MainQR::cmdTextQR_Click() {
+    makeCode(qrdoc::QrKind::Info);
+}
+void MainQR::cmdWebQR_Click() {
+    makeCode(qrdoc::QrKind::Web);
+}
 
 void MainQR::makeCode(qrdoc::QrKind kind) {
     const KindControls c = controlsFor(kind);
@@ -70,14 +78,14 @@ void MainQR::makeCode(qrdoc::QrKind kind) {
     c.titleLine2->setText(Qs(lines.sSecond));
 
     const std::string content = Utf8(TextOf(c.content));
-    const std::string payload =
-        kind == qrdoc::QrKind::Email
-            ? qrdoc::EmailPayload(Utf8(txtEmailQR->text()), title, content)
-            : content;
+    const std::string payload = kind == qrdoc::QrKind::Email
+                                    ? qrdoc::EmailPayload(Utf8(txtEmailQR->text()), title, content)
+                                    : content;
 
     // The code is made at the inside size of the picture box.
     const QRect inside = Picture1->contentsRect();
-    const qrdoc::QrRequestArguments request = qrdoc::RequestArguments(inside.width(), inside.height());
+    const qrdoc::QrRequestArguments request =
+        qrdoc::RequestArguments(inside.width(), inside.height());
     showPicture1(oQrCode->GetPictureQrCode(payload, request.Width, request.Height,
                                            std::string(request.Encoding),
                                            std::string(request.ErrCorrectionLevel),

@@ -34,8 +34,9 @@ void MainQR::loadLists() {
     }
     if (contactLoad.report.bCut) {
         services_.prompter->tell(
-            QStringLiteral("Contact.txt holds more than %1 contacts: only the first %1 were loaded. "
-                           "Saving the contact list will keep only those.")
+            QStringLiteral(
+                "Contact.txt holds more than %1 contacts: only the first %1 were loaded. "
+                "Saving the contact list will keep only those.")
                 .arg(lists::kListCapacity),
             MsgIcon::Exclamation);
     }
@@ -49,9 +50,9 @@ void MainQR::loadLists() {
 }
 
 lists::ContactRecord MainQR::contactFields() const {
-    return {Utf8(txtYourName->text()),      Utf8(txtYourAddress->toPlainText()),
-            Utf8(txtYourPostCode->text()),  Utf8(txtHomeTelephone->text()),
-            Utf8(txtMobile->text()),        Utf8(txtEmail->text()),
+    return {Utf8(txtYourName->text()),     Utf8(txtYourAddress->toPlainText()),
+            Utf8(txtYourPostCode->text()), Utf8(txtHomeTelephone->text()),
+            Utf8(txtMobile->text()),       Utf8(txtEmail->text()),
             Utf8(txtWeb->text())};
 }
 
@@ -65,7 +66,9 @@ void MainQR::showContactFields(const lists::ContactRecord& record) {
     txtWeb->setText(Qs(record.sWeb));
 }
 
-void MainQR::clearContactFields() { showContactFields({}); }
+void MainQR::clearContactFields() {
+    showContactFields({});
+}
 
 void MainQR::cboYourName_Click() {
     const auto found = contacts.SelectByName(Utf8(cboYourName->currentText()));
@@ -84,8 +87,8 @@ void MainQR::cmdAdd_Click() {
     for (QWidget* field : details) field->setEnabled(true);
 
     const MsgAnswer answer = services_.prompter->message(
-        {QStringLiteral("Do You want to add a new Person's Contact Details?"), QStringLiteral("Tessivo"),
-         MsgIcon::None, MsgButtons::YesNo, 1, false});
+        {QStringLiteral("Do You want to add a new Person's Contact Details?"),
+         QStringLiteral("Tessivo"), MsgIcon::None, MsgButtons::YesNo, 1, false});
     if (answer == MsgAnswer::Yes) {
         if (contacts.Full()) {
             services_.prompter->tell(
@@ -94,8 +97,9 @@ void MainQR::cmdAdd_Click() {
                     .arg(lists::kListCapacity),
                 MsgIcon::Exclamation);
         } else {
-            QWidget* const controls[] = {txtYourName, txtYourAddress, txtYourPostCode,
-                                         txtHomeTelephone, txtMobile, txtEmail, txtWeb};
+            QWidget* const controls[] = {
+                txtYourName, txtYourAddress, txtYourPostCode, txtHomeTelephone,
+                txtMobile,   txtEmail,       txtWeb};
             lists::ContactRecord record;
             for (std::size_t i = 0; i < lists::kContactFields.size(); ++i) {
                 const auto& info = lists::kContactFields[i];
@@ -106,7 +110,8 @@ void MainQR::cmdAdd_Click() {
             }
             contacts.Add(record);
             cboYourName->addItem(Qs(record.sName));
-            if (const auto error = lists::SaveContactList(workspace_.Resolve("\\Contact.txt"), contacts)) {
+            if (const auto error =
+                    lists::SaveContactList(workspace_.Resolve("\\Contact.txt"), contacts)) {
                 reportListError(*error);
             }
         }
@@ -120,9 +125,10 @@ void MainQR::cmdEdit_Click() {
     cboYourName->setEnabled(false);
     txtYourName->show();
     txtYourName->raise();
-    for (QWidget* field : {static_cast<QWidget*>(txtYourAddress), static_cast<QWidget*>(txtYourPostCode),
-                           static_cast<QWidget*>(txtHomeTelephone), static_cast<QWidget*>(txtMobile),
-                           static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtWeb)}) {
+    for (QWidget* field :
+         {static_cast<QWidget*>(txtYourAddress), static_cast<QWidget*>(txtYourPostCode),
+          static_cast<QWidget*>(txtHomeTelephone), static_cast<QWidget*>(txtMobile),
+          static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtWeb)}) {
         field->setEnabled(true);
         SetLocked(field, false);
     }
@@ -152,8 +158,8 @@ void MainQR::cmdDelete_Click() {
         return;
     }
     const MsgAnswer answer = services_.prompter->message(
-        {QStringLiteral("Are You sure you want to delete this person's details?"), QStringLiteral("Tessivo"),
-         MsgIcon::Critical, MsgButtons::YesNoCancel, 2, false});
+        {QStringLiteral("Are You sure you want to delete this person's details?"),
+         QStringLiteral("Tessivo"), MsgIcon::Critical, MsgButtons::YesNoCancel, 2, false});
     if (answer != MsgAnswer::Yes) return;
     contacts.Delete(index);
     // The combo box mirrors the list, so the entry removed is the record's own.

@@ -16,11 +16,15 @@ QString ForDisplay(const std::string& block) {
     return text;
 }
 
-bool Ticked(const QCheckBox* tick) { return tick->checkState() == Qt::Checked; }
+bool Ticked(const QCheckBox* tick) {
+    return tick->checkState() == Qt::Checked;
+}
 
 qrdoc::OptionGroup GroupOf(const std::array<QRadioButton*, 25>& Option, int first) {
     qrdoc::OptionGroup group{};
-    for (int i = 0; i < 8; ++i) group[static_cast<std::size_t>(i)] = Option[static_cast<std::size_t>(first + i)]->isChecked();
+    for (int i = 0; i < 8; ++i)
+        group[static_cast<std::size_t>(i)] =
+            Option[static_cast<std::size_t>(first + i)]->isChecked();
     return group;
 }
 

@@ -15,8 +15,8 @@ namespace {
 constexpr uint32_t kButton = kWindowColour;
 constexpr uint32_t kAction = kActionButtonColour;
 
-const QString kTitleHeading =
-    QStringLiteral("Enter title which will head the PDF poster that is created (max 64 characters):");
+const QString kTitleHeading = QStringLiteral(
+    "Enter title which will head the PDF poster that is created (max 64 characters):");
 
 void SetHelpContext(QWidget* widget, int id) {
     widget->setProperty(MainQR::kHelpContextProperty, id);
@@ -83,16 +83,20 @@ QWidget* MainQR::buildContactTab() {
 
     txtYourAddress = MakeText(tab, QStringLiteral("txtYourAddress"),
                               row("lblAddress", QStringLiteral("Address"), 46));
-    txtYourPostCode =
-        MakeLine(tab, QStringLiteral("txtYourPostCode"), row("lblPostCode", QStringLiteral("Post/Zip Code"), 24));
-    txtHomeTelephone =
-        MakeLine(tab, QStringLiteral("txtHomeTelephone"), row("lblTelephone", QStringLiteral("Telephone"), 24));
-    txtMobile = MakeLine(tab, QStringLiteral("txtMobile"), row("lblMobile", QStringLiteral("Mobile"), 24));
-    txtEmail = MakeLine(tab, QStringLiteral("txtEmail"), row("lblEmail", QStringLiteral("Email"), 24));
-    txtWeb = MakeLine(tab, QStringLiteral("txtWeb"), row("lblWebsite", QStringLiteral("Web Site"), 24));
-    for (QWidget* field : {static_cast<QWidget*>(txtYourAddress), static_cast<QWidget*>(txtYourPostCode),
-                           static_cast<QWidget*>(txtHomeTelephone), static_cast<QWidget*>(txtMobile),
-                           static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtWeb)}) {
+    txtYourPostCode = MakeLine(tab, QStringLiteral("txtYourPostCode"),
+                               row("lblPostCode", QStringLiteral("Post/Zip Code"), 24));
+    txtHomeTelephone = MakeLine(tab, QStringLiteral("txtHomeTelephone"),
+                                row("lblTelephone", QStringLiteral("Telephone"), 24));
+    txtMobile =
+        MakeLine(tab, QStringLiteral("txtMobile"), row("lblMobile", QStringLiteral("Mobile"), 24));
+    txtEmail =
+        MakeLine(tab, QStringLiteral("txtEmail"), row("lblEmail", QStringLiteral("Email"), 24));
+    txtWeb =
+        MakeLine(tab, QStringLiteral("txtWeb"), row("lblWebsite", QStringLiteral("Web Site"), 24));
+    for (QWidget* field :
+         {static_cast<QWidget*>(txtYourAddress), static_cast<QWidget*>(txtYourPostCode),
+          static_cast<QWidget*>(txtHomeTelephone), static_cast<QWidget*>(txtMobile),
+          static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtWeb)}) {
         field->setEnabled(false);
         SetLocked(field, true);
     }
@@ -102,22 +106,25 @@ QWidget* MainQR::buildContactTab() {
         return MakeTick(tab, QString::fromLatin1(name), caption,
                         QRect(tickX, beside->y() + 2, 120, 20), ticked, TickTooltip(what));
     };
-    chkDisplayName = tick("chkDisplayName", QStringLiteral("name"), cboYourName, false, QStringLiteral("name"));
+    chkDisplayName =
+        tick("chkDisplayName", QStringLiteral("name"), cboYourName, false, QStringLiteral("name"));
     chkDisplayAddress = tick("chkDisplayAddress", QStringLiteral("address"), txtYourAddress, false,
                              QStringLiteral("address"));
     chkPostCode = tick("chkPostCode", QStringLiteral("post/zip code"), txtYourPostCode, false,
                        QStringLiteral("post code"));
     chkTelephone = tick("chkTelephone", QStringLiteral("telephone"), txtHomeTelephone, true,
                         QStringLiteral("telephone number"));
-    chkMobile = tick("chkMobile", QStringLiteral("mobile"), txtMobile, true, QStringLiteral("mobile number"));
+    chkMobile = tick("chkMobile", QStringLiteral("mobile"), txtMobile, true,
+                     QStringLiteral("mobile number"));
     chkEmail = tick("chkEmail", QStringLiteral("email"), txtEmail, true, QStringLiteral("email"));
     chkWeb = tick("chkWeb", QStringLiteral("web site"), txtWeb, false, QStringLiteral("web site"));
 
     const int buttonsY = 340;
-    cmdAdd = MakeButton(tab, QStringLiteral("cmdAdd"), QStringLiteral("Add"), QRect(12, buttonsY, 86, 30),
-                        kButton, QStringLiteral("Add another person's contact details"));
-    cmdEdit = MakeButton(tab, QStringLiteral("cmdEdit"), QStringLiteral("Edit"), QRect(106, buttonsY, 86, 30),
-                         kButton,
+    cmdAdd = MakeButton(tab, QStringLiteral("cmdAdd"), QStringLiteral("Add"),
+                        QRect(12, buttonsY, 86, 30), kButton,
+                        QStringLiteral("Add another person's contact details"));
+    cmdEdit = MakeButton(tab, QStringLiteral("cmdEdit"), QStringLiteral("Edit"),
+                         QRect(106, buttonsY, 86, 30), kButton,
                          QStringLiteral("Enables all contact details to be changed, click Update "
                                         "button when completed"));
     cmdUpdate = MakeButton(tab, QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
@@ -140,7 +147,8 @@ QWidget* MainQR::buildContactTab() {
 QWidget* MainQR::buildBannerTab() {
     auto* tab = new QWidget;
     tab->setObjectName(QStringLiteral("tabBanner"));
-    MakeLabel(tab, QStringLiteral("Label3"), QStringLiteral("Select Banner"), QRect(12, 12, 110, 20));
+    MakeLabel(tab, QStringLiteral("Label3"), QStringLiteral("Select Banner"),
+              QRect(12, 12, 110, 20));
     cboBanner = new QComboBox(tab);
     cboBanner->setObjectName(QStringLiteral("cboBanner"));
     cboBanner->setEditable(true);
@@ -149,22 +157,24 @@ QWidget* MainQR::buildBannerTab() {
     cboBanner->setToolTip(QStringLiteral("Select a banner for your poster from the 50 provided"));
     txtBanner = MakeWorkField(tab, QStringLiteral("txtBanner"), QString());
 
-    cmdAddBanner = MakeButton(tab, QStringLiteral("cmdAddBanner"), QStringLiteral("Add"), QRect(126, 44, 76, 28),
-                              kButton, QStringLiteral("Add a new banner after checking list provided"));
-    cmdDeleteBanner = MakeButton(tab, QStringLiteral("cmdDeleteBanner"), QStringLiteral("Delete"),
-                                 QRect(210, 44, 76, 28), kButton,
-                                 QStringLiteral("Delete the banner selected"));
-    cmdUpdateBanner = MakeButton(tab, QStringLiteral("cmdUpdateBanner"), QStringLiteral("Update"),
-                                 QRect(294, 44, 76, 28), kButton,
-                                 QStringLiteral("Click 'Update' after 'Adding' or 'Deleting' a banner heading"));
-    MakeLabel(tab, QStringLiteral("Label8"),
-              QStringLiteral("Select a banner (50 provided) or make your own. When you've selected on "
-                             "choose the background, border and font colours from those provided. "
-                             "Click on SHOW to see results"),
-              QRect(390, 6, 175, 110));
+    cmdAddBanner = MakeButton(tab, QStringLiteral("cmdAddBanner"), QStringLiteral("Add"),
+                              QRect(126, 44, 76, 28), kButton,
+                              QStringLiteral("Add a new banner after checking list provided"));
+    cmdDeleteBanner =
+        MakeButton(tab, QStringLiteral("cmdDeleteBanner"), QStringLiteral("Delete"),
+                   QRect(210, 44, 76, 28), kButton, QStringLiteral("Delete the banner selected"));
+    cmdUpdateBanner = MakeButton(
+        tab, QStringLiteral("cmdUpdateBanner"), QStringLiteral("Update"), QRect(294, 44, 76, 28),
+        kButton, QStringLiteral("Click 'Update' after 'Adding' or 'Deleting' a banner heading"));
+    MakeLabel(
+        tab, QStringLiteral("Label8"),
+        QStringLiteral("Select a banner (50 provided) or make your own. When you've selected on "
+                       "choose the background, border and font colours from those provided. "
+                       "Click on SHOW to see results"),
+        QRect(390, 6, 175, 110));
 
-    static const char* const kColours[] = {"Black", "Red", "Yellow", "Green",
-                                           "Cyan", "Blue", "Magenta", "White"};
+    static const char* const kColours[] = {"Black", "Red",  "Yellow",  "Green",
+                                           "Cyan",  "Blue", "Magenta", "White"};
     auto frame = [&](const char* name, const QString& caption, const QString& tooltip, int x,
                      int firstOption, int chosen) {
         auto* box = new QGroupBox(caption, tab);
@@ -185,10 +195,10 @@ QWidget* MainQR::buildBannerTab() {
     };
     frmBanner = frame("frmBanner", QStringLiteral("Banner Background"),
                       QStringLiteral("Select banner background colour"), 12, 1, 2);
-    frmFont = frame("frmFont", QStringLiteral("Banner Font"), QStringLiteral("Select font colour of banner"),
-                    198, 9, 11);
-    frmBorder = frame("frmBorder", QStringLiteral("Banner Border"), QStringLiteral("Select border colour"),
-                      384, 17, 17);
+    frmFont = frame("frmFont", QStringLiteral("Banner Font"),
+                    QStringLiteral("Select font colour of banner"), 198, 9, 11);
+    frmBorder = frame("frmBorder", QStringLiteral("Banner Border"),
+                      QStringLiteral("Select border colour"), 384, 17, 17);
     cmdShowBanner = MakeButton(tab, QStringLiteral("cmdShowBanner"), QStringLiteral("DISPLAY"),
                                QRect(12, 352, 110, 30), kButton);
     return tab;
@@ -208,7 +218,7 @@ struct QrTabSpec {
     const char* qrName;
     const char* qrCaption;
     int previewButton, imagesButton, pdfsButton, seeImagesButton, seePdfsButton;
-    const char* kindWord;  // in "See saved <kind> QR Images"
+    const char* kindWord;                        // in "See saved <kind> QR Images"
     std::array<const char*, 2> titleLineFields;  // hidden work fields, starting with their names
     std::array<const char*, 2> statusFields;     // image status, PDF status
 };
@@ -222,9 +232,10 @@ struct QrTabFrame {
     std::array<QLineEdit*, 2> status;
 };
 
-void AddFolderButton(QWidget* tab, std::array<QPushButton*, 30>& Command, int number, const QString& caption,
-                     const QRect& place, bool visible) {
-    auto* button = MakeButton(tab, QStringLiteral("Command%1").arg(number), caption, place, kButton);
+void AddFolderButton(QWidget* tab, std::array<QPushButton*, 30>& Command, int number,
+                     const QString& caption, const QRect& place, bool visible) {
+    auto* button =
+        MakeButton(tab, QStringLiteral("Command%1").arg(number), caption, place, kButton);
     button->setVisible(visible);
     Command[static_cast<std::size_t>(number)] = button;
 }
@@ -243,25 +254,32 @@ QrTabFrame BuildQrTab(const QrTabSpec& spec, std::array<QPushButton*, 30>& Comma
     frame.tab = new QWidget;
     frame.tab->setObjectName(QString::fromLatin1(spec.tabName));
     QWidget* tab = frame.tab;
-    MakeLabel(tab, QString::fromLatin1(spec.titleLabel), spec.titleHeading, QRect(12, spec.titleTop, 540, 18));
-    frame.title = MakeLine(tab, QString::fromLatin1(spec.titleName), QRect(12, spec.titleTop + 20, 546, 24));
+    MakeLabel(tab, QString::fromLatin1(spec.titleLabel), spec.titleHeading,
+              QRect(12, spec.titleTop, 540, 18));
+    frame.title =
+        MakeLine(tab, QString::fromLatin1(spec.titleName), QRect(12, spec.titleTop + 20, 546, 24));
     if (spec.titleLimit > 0) frame.title->setMaxLength(spec.titleLimit);
     SetHelpContext(frame.title, spec.helpContext);
 
-    frame.qr = MakeButton(tab, QString::fromLatin1(spec.qrName), QString::fromLatin1(spec.qrCaption),
-                          QRect(12, 330, 170, 34), kAction);
+    frame.qr = MakeButton(tab, QString::fromLatin1(spec.qrName),
+                          QString::fromLatin1(spec.qrCaption), QRect(12, 330, 170, 34), kAction);
     frame.qr->hide();
-    auto* preview = MakeButton(tab, QStringLiteral("Command%1").arg(spec.previewButton),
-                               QStringLiteral("What Mobile User Sees"), QRect(190, 330, 160, 34), kButton);
+    auto* preview =
+        MakeButton(tab, QStringLiteral("Command%1").arg(spec.previewButton),
+                   QStringLiteral("What Mobile User Sees"), QRect(190, 330, 160, 34), kButton);
     preview->hide();
     Command[static_cast<std::size_t>(spec.previewButton)] = preview;
     const QString kind = QString::fromLatin1(spec.kindWord);
-    AddFolderButton(tab, Command, spec.imagesButton, QStringLiteral("QR Images"), QRect(360, 330, 96, 34), false);
-    AddFolderButton(tab, Command, spec.pdfsButton, QStringLiteral("QR PDFs"), QRect(462, 330, 96, 34), false);
-    AddFolderButton(tab, Command, spec.seeImagesButton, QStringLiteral("See saved %1 QR Images").arg(kind),
-                    QRect(360, 310, 198, 26), true);
-    AddFolderButton(tab, Command, spec.seePdfsButton, QStringLiteral("See saved %1 QR PDFs").arg(kind),
-                    QRect(360, 340, 198, 26), true);
+    AddFolderButton(tab, Command, spec.imagesButton, QStringLiteral("QR Images"),
+                    QRect(360, 330, 96, 34), false);
+    AddFolderButton(tab, Command, spec.pdfsButton, QStringLiteral("QR PDFs"),
+                    QRect(462, 330, 96, 34), false);
+    AddFolderButton(tab, Command, spec.seeImagesButton,
+                    QStringLiteral("See saved %1 QR Images").arg(kind), QRect(360, 310, 198, 26),
+                    true);
+    AddFolderButton(tab, Command, spec.seePdfsButton,
+                    QStringLiteral("See saved %1 QR PDFs").arg(kind), QRect(360, 340, 198, 26),
+                    true);
 
     for (std::size_t i = 0; i < 2; ++i) {
         const QString name = QString::fromLatin1(spec.titleLineFields[i]);
@@ -271,23 +289,42 @@ QrTabFrame BuildQrTab(const QrTabSpec& spec, std::array<QPushButton*, 30>& Comma
     return frame;
 }
 
+// Hands the frame's controls to the window's members.
+QWidget* Unpack(const QrTabFrame& frame, QLineEdit*& title, QPushButton*& qr, QLineEdit*& firstLine,
+                QLineEdit*& secondLine, QLineEdit*& imageStatus, QLineEdit*& pdfStatus) {
+    title = frame.title;
+    qr = frame.qr;
+    firstLine = frame.titleLines[0];
+    secondLine = frame.titleLines[1];
+    imageStatus = frame.status[0];
+    pdfStatus = frame.status[1];
+    return frame.tab;
+}
+
 }  // namespace
 
 QWidget* MainQR::buildEmailTab() {
     const QrTabFrame frame = BuildQrTab(
-        {"tabEmailQR", "Label5",
+        {"tabEmailQR",
+         "Label5",
          QStringLiteral("Enter title which will also be the subject of the email that is created "
                         "(max 64 characters):"),
-         56, "txtEmailTitle", 64, 10, "cmdEmailQR", "Create Email QR Code", 23, 1, 2, 5, 6, "Email",
-         {"Text19", "Text20"}, {"Text18", "Text12"}},
+         56,
+         "txtEmailTitle",
+         64,
+         10,
+         "cmdEmailQR",
+         "Create Email QR Code",
+         23,
+         1,
+         2,
+         5,
+         6,
+         "Email",
+         {"Text19", "Text20"},
+         {"Text18", "Text12"}},
         Command);
-    QWidget* tab = frame.tab;
-    txtEmailTitle = frame.title;
-    cmdEmailQR = frame.qr;
-    Text19 = frame.titleLines[0];
-    Text20 = frame.titleLines[1];
-    Text18 = frame.status[0];
-    Text12 = frame.status[1];
+    QWidget* tab = Unpack(frame, txtEmailTitle, cmdEmailQR, Text19, Text20, Text18, Text12);
 
     MakeLabel(tab, QStringLiteral("Label4"),
               QStringLiteral("Email message to be sent to (same as entered on Contact Tab):"),
@@ -300,25 +337,34 @@ QWidget* MainQR::buildEmailTab() {
                              "needed enter here:"),
               QRect(12, 106, 540, 18));
     txtMoreInfo = MakeLine(tab, QStringLiteral("txtMoreInfo"), QRect(12, 126, 546, 24));
-    MakeLabel(tab, QStringLiteral("Label6"),
-              QStringLiteral("This is the message that will appear in Email QR Code and Users email"),
-              QRect(12, 156, 540, 18));
+    MakeLabel(
+        tab, QStringLiteral("Label6"),
+        QStringLiteral("This is the message that will appear in Email QR Code and Users email"),
+        QRect(12, 156, 540, 18));
     RichTextBox1 = MakeText(tab, QStringLiteral("RichTextBox1"), QRect(12, 176, 546, 90));
     return tab;
 }
 
 QWidget* MainQR::buildInfoTab() {
-    const QrTabFrame frame = BuildQrTab({"tabInfoQR", "Label10", kTitleHeading, 6, "Text4", 64, 11, "cmdTextQR",
-                                         "Create Info QR Code", 24, 3, 4, 7, 8, "Info", {"Text6", "Text7"},
+    const QrTabFrame frame = BuildQrTab({"tabInfoQR",
+                                         "Label10",
+                                         kTitleHeading,
+                                         6,
+                                         "Text4",
+                                         64,
+                                         11,
+                                         "cmdTextQR",
+                                         "Create Info QR Code",
+                                         24,
+                                         3,
+                                         4,
+                                         7,
+                                         8,
+                                         "Info",
+                                         {"Text6", "Text7"},
                                          {"Text3", "Text5"}},
                                         Command);
-    QWidget* tab = frame.tab;
-    Text4 = frame.title;
-    cmdTextQR = frame.qr;
-    Text6 = frame.titleLines[0];
-    Text7 = frame.titleLines[1];
-    Text3 = frame.status[0];
-    Text5 = frame.status[1];
+    QWidget* tab = Unpack(frame, Text4, cmdTextQR, Text6, Text7, Text3, Text5);
 
     MakeLabel(tab, QStringLiteral("Label9"),
               QStringLiteral("Enter the text/information you want the viewer/user to download."),
@@ -333,17 +379,25 @@ QWidget* MainQR::buildInfoTab() {
 }
 
 QWidget* MainQR::buildPhoneTab() {
-    const QrTabFrame frame = BuildQrTab({"tabPhoneQR", "Label11", kTitleHeading, 6, "Text8", 0, 13, "cmdPhoneQR",
-                                         "Create Phone QR Code", 25, 12, 13, 9, 10, "Phone", {"Text13", "Text14"},
+    const QrTabFrame frame = BuildQrTab({"tabPhoneQR",
+                                         "Label11",
+                                         kTitleHeading,
+                                         6,
+                                         "Text8",
+                                         0,
+                                         13,
+                                         "cmdPhoneQR",
+                                         "Create Phone QR Code",
+                                         25,
+                                         12,
+                                         13,
+                                         9,
+                                         10,
+                                         "Phone",
+                                         {"Text13", "Text14"},
                                          {"Text10", "Text11"}},
                                         Command);
-    QWidget* tab = frame.tab;
-    Text8 = frame.title;
-    cmdPhoneQR = frame.qr;
-    Text13 = frame.titleLines[0];
-    Text14 = frame.titleLines[1];
-    Text10 = frame.status[0];
-    Text11 = frame.status[1];
+    QWidget* tab = Unpack(frame, Text8, cmdPhoneQR, Text13, Text14, Text10, Text11);
 
     MakeLabel(tab, QStringLiteral("Label12"),
               QStringLiteral("Enter telephone number including Area/STD code enabling user to ring "
@@ -353,30 +407,40 @@ QWidget* MainQR::buildPhoneTab() {
     TelephoneNumber->setMaxLength(12);
     TelephoneNumber->setFont(UiFont(UiFace::Calibri, 24));
     TelephoneNumber->setText(QStringLiteral("07700900461"));
-    MakeLabel(tab, QStringLiteral("Label13"),
-              QStringLiteral("The number can have at most 12 digits, for example 01632960587 (UK) or "
-                             "2025550143 (US)."),
-              QRect(12, 154, 540, 36));
+    MakeLabel(
+        tab, QStringLiteral("Label13"),
+        QStringLiteral("The number can have at most 12 digits, for example 01632960587 (UK) or "
+                       "2025550143 (US)."),
+        QRect(12, 154, 540, 36));
     return tab;
 }
 
 QWidget* MainQR::buildWebTab() {
-    const QrTabFrame frame = BuildQrTab({"tabWebQR", "Label14", kTitleHeading, 6, "Text15", 0, 15, "cmdWebQR",
-                                         "Create Web QR Code", 26, 16, 17, 11, 14, "Web", {"Text17", "Text21"},
+    const QrTabFrame frame = BuildQrTab({"tabWebQR",
+                                         "Label14",
+                                         kTitleHeading,
+                                         6,
+                                         "Text15",
+                                         0,
+                                         15,
+                                         "cmdWebQR",
+                                         "Create Web QR Code",
+                                         26,
+                                         16,
+                                         17,
+                                         11,
+                                         14,
+                                         "Web",
+                                         {"Text17", "Text21"},
                                          {"Text22", "Text23"}},
                                         Command);
-    QWidget* tab = frame.tab;
-    Text15 = frame.title;
-    cmdWebQR = frame.qr;
-    Text17 = frame.titleLines[0];
-    Text21 = frame.titleLines[1];
-    Text22 = frame.status[0];
-    Text23 = frame.status[1];
+    QWidget* tab = Unpack(frame, Text15, cmdWebQR, Text17, Text21, Text22, Text23);
 
-    MakeLabel(tab, QStringLiteral("Label15"),
-              QStringLiteral("Copy and Paste/Write website or link into this area, which will enable "
-                             "user direct internet access."),
-              QRect(12, 58, 540, 36));
+    MakeLabel(
+        tab, QStringLiteral("Label15"),
+        QStringLiteral("Copy and Paste/Write website or link into this area, which will enable "
+                       "user direct internet access."),
+        QRect(12, 58, 540, 36));
     WebLinkArea = MakeText(tab, QStringLiteral("WebLinkArea"), QRect(12, 96, 546, 60));
     QFont linkFont = UiFont(UiFace::Calibri, 11.5);
     linkFont.setUnderline(true);
@@ -406,20 +470,23 @@ QWidget* MainQR::buildWebTab() {
 QWidget* MainQR::buildAboutTab() {
     auto* tab = new QWidget;
     tab->setObjectName(QStringLiteral("tabAbout"));
-    MakeLabel(tab, QStringLiteral("Label17"),
-              QStringLiteral("If you found this program useful, then an option is to make a donation "
-                             "via PayPal to help with development costs."),
-              QRect(12, 16, 546, 40));
+    MakeLabel(
+        tab, QStringLiteral("Label17"),
+        QStringLiteral("If you found this program useful, then an option is to make a donation "
+                       "via PayPal to help with development costs."),
+        QRect(12, 16, 546, 40));
     MakeLabel(tab, QStringLiteral("Label18"), QStringLiteral("Thank you in anticipation"),
               QRect(12, 60, 546, 20));
-    auto* donate = MakeButton(tab, QStringLiteral("Command28"), QString(), QRect(12, 96, 120, 64), kButton);
+    auto* donate =
+        MakeButton(tab, QStringLiteral("Command28"), QString(), QRect(12, 96, 120, 64), kButton);
     donate->setIcon(LinkIcon(28));
     donate->setIconSize(QSize(48, 48));
     Command[28] = donate;
-    Command[29] = MakeButton(tab, QStringLiteral("Command29"),
-                             QStringLiteral("Click here to access program developer's web page and "
-                                            "contact information, plus PayPal donation information"),
-                             QRect(12, 180, 546, 48), kButton);
+    Command[29] =
+        MakeButton(tab, QStringLiteral("Command29"),
+                   QStringLiteral("Click here to access program developer's web page and "
+                                  "contact information, plus PayPal donation information"),
+                   QRect(12, 180, 546, 48), kButton);
     return tab;
 }
 
@@ -475,7 +542,8 @@ void MainQR::buildPreviewPanel() {
 
     const int tops[7] = {4425, 4635, 4860, 5040, 5220, 5400, 5580};
     for (std::size_t i = 0; i < Text2.size(); ++i) {
-        auto* line = MakeLine(this, QStringLiteral("Text2_%1").arg(i), TwipRect(9045, tops[i], 3840, 225));
+        auto* line =
+            MakeLine(this, QStringLiteral("Text2_%1").arg(i), TwipRect(9045, tops[i], 3840, 225));
         line->setFont(UiFont(UiFace::Calibri, 8.25));
         line->setFrame(false);
         line->setReadOnly(true);
@@ -483,7 +551,8 @@ void MainQR::buildPreviewPanel() {
         line->setStyleSheet(QStringLiteral("background: white;"));
         Text2[i] = line;
     }
-    txtContactDetails = MakeText(this, QStringLiteral("txtContactDetails"), TwipRect(9045, 4425, 3840, 1300));
+    txtContactDetails =
+        MakeText(this, QStringLiteral("txtContactDetails"), TwipRect(9045, 4425, 3840, 1300));
     txtContactDetails->hide();
 
     Shape3 = new ShapeWidget(this);
@@ -505,8 +574,9 @@ void MainQR::buildPreviewPanel() {
     cmdWeb = pdfButton("cmdWeb");
     Command[27] = MakeButton(this, QStringLiteral("Command27"), QStringLiteral("HELP"),
                              TwipRect(10620, 5963, 690, 465), kButton);
-    cmdNew = MakeButton(this, QStringLiteral("cmdNew"), QStringLiteral("NEW"), TwipRect(11430, 5963, 690, 465),
-                        kButton, QStringLiteral("Start a new session"));
+    cmdNew =
+        MakeButton(this, QStringLiteral("cmdNew"), QStringLiteral("NEW"),
+                   TwipRect(11430, 5963, 690, 465), kButton, QStringLiteral("Start a new session"));
     cmdExit = MakeButton(this, QStringLiteral("cmdExit"), QStringLiteral("EXIT"),
                          TwipRect(12195, 5963, 690, 465), kButton, QStringLiteral("Exit program"));
 

@@ -28,6 +28,8 @@ void MainQR::openWorkspaceFolder(std::string_view relativeFolder) {
     services_.launcher->openFolder(workspace_.Resolve(relativeFolder).string());
 }
 
-void MainQR::openLink(const std::string& address) { services_.launcher->openUrl(address); }
+void MainQR::openLink(const std::string& address) {
+    services_.launcher->openUrl(address);
+}
 
 }  // namespace tessivo::app

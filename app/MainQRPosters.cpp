@@ -9,10 +9,18 @@
 
 namespace tessivo::app {
 
-void MainQR::cmdEmail_Click() { makePoster(qrdoc::QrKind::Email); }
-void MainQR::cmdPhone_Click() { makePoster(qrdoc::QrKind::Phone); }
-void MainQR::cmdText_Click() { makePoster(qrdoc::QrKind::Info); }
-void MainQR::cmdWeb_Click() { makePoster(qrdoc::QrKind::Web); }
+void MainQR::cmdEmail_Click() {
+    makePoster(qrdoc::QrKind::Email);
+}
+void MainQR::cmdPhone_Click() {
+    makePoster(qrdoc::QrKind::Phone);
+}
+void MainQR::cmdText_Click() {
+    makePoster(qrdoc::QrKind::Info);
+}
+void MainQR::cmdWeb_Click() {
+    makePoster(qrdoc::QrKind::Web);
+}
 
 void MainQR::makePoster(qrdoc::QrKind kind) {
     const KindControls c = controlsFor(kind);
@@ -29,10 +37,11 @@ void MainQR::makePoster(qrdoc::QrKind kind) {
     }
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(pictureFile.path, ignored)) {
-        services_.prompter->tell(QStringLiteral("There is no QR code picture for the title \"%1\" yet: "
-                                                "press \"%2\" first, then \"Create PDF\".")
-                                     .arg(c.title->text(), c.qrButton->text()),
-                                 MsgIcon::Exclamation);
+        services_.prompter->tell(
+            QStringLiteral("There is no QR code picture for the title \"%1\" yet: "
+                           "press \"%2\" first, then \"Create PDF\".")
+                .arg(c.title->text(), c.qrButton->text()),
+            MsgIcon::Exclamation);
         return;
     }
 
@@ -56,8 +65,9 @@ void MainQR::makePoster(qrdoc::QrKind kind) {
     const auto problem = qrdoc::WritePoster(poster, pdfFile.path);
     c.pdfButton->setEnabled(true);
     if (problem) {
-        services_.prompter->tell(QStringLiteral("The poster could not be written.\n%1").arg(Qs(*problem)),
-                                 MsgIcon::Exclamation);
+        services_.prompter->tell(
+            QStringLiteral("The poster could not be written.\n%1").arg(Qs(*problem)),
+            MsgIcon::Exclamation);
         return;
     }
 

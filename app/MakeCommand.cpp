@@ -21,10 +21,9 @@ const std::map<std::string, qrdoc::QrKind> kContentOptions = {
     {"--link", qrdoc::QrKind::Web},
 };
 
-const char* const kValueOptions[] = {"--kind",   "--title",      "--to",         "--extra",
-                                     "--number", "--text",       "--link",       "--banner",
-                                     "--background", "--font-colour", "--border", "--contact",
-                                     "--show"};
+const char* const kValueOptions[] = {
+    "--kind",   "--title",      "--to",          "--extra",  "--number",  "--text", "--link",
+    "--banner", "--background", "--font-colour", "--border", "--contact", "--show"};
 
 struct ParsedMake {
     std::map<std::string, std::string> values;
@@ -32,12 +31,14 @@ struct ParsedMake {
     bool help = false;
 };
 
-std::optional<std::string> Parse(std::vector<std::string> args, ParsedMake& parsed, CommonOptions& common) {
+std::optional<std::string> Parse(std::vector<std::string> args, ParsedMake& parsed,
+                                 CommonOptions& common) {
     if (auto problem = TakeCommonOptions(args, common)) return problem;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
-        if (const auto equals = name.find('='); name.rfind("--", 0) == 0 && equals != std::string::npos) {
+        if (const auto equals = name.find('=');
+            name.rfind("--", 0) == 0 && equals != std::string::npos) {
             inlineValue = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
@@ -69,12 +70,14 @@ std::optional<std::string> Value(const ParsedMake& parsed, const std::string& na
     return found->second;
 }
 
-std::optional<std::string> ColourOption(const ParsedMake& parsed, const std::string& name, int& index) {
+std::optional<std::string> ColourOption(const ParsedMake& parsed, const std::string& name,
+                                        int& index) {
     const auto value = Value(parsed, name);
     if (!value) return std::nullopt;
     const auto found = qrdoc::BannerColourIndex(*value);
     if (!found) {
-        return name + " must be one of Black, Red, Yellow, Green, Cyan, Blue, Magenta, White (not \"" +
+        return name +
+               " must be one of Black, Red, Yellow, Green, Cyan, Blue, Magenta, White (not \"" +
                *value + "\")";
     }
     index = *found;
@@ -110,7 +113,8 @@ std::optional<std::string> BuildInput(const ParsedMake& parsed, const qrdoc::Wor
         const auto ticks = qrdoc::TicksFromNames(*shown);
         if (!ticks) {
             return "--show takes a comma-separated list of name, address, postcode, telephone, "
-                   "mobile, email, web (not \"" + *shown + "\")";
+                   "mobile, email, web (not \"" +
+                   *shown + "\")";
         }
         input.ticks = *ticks;
     }
@@ -149,8 +153,10 @@ std::string MakeUsage() {
            "  --border COLOUR\n"
            "  --contact NAME         a contact of Contact.txt, found by name as the window does\n"
            "  --show LIST            contact details on the poster, from name, address, postcode,\n"
-           "                         telephone, mobile, email, web (default: telephone,mobile,email)\n"
-           "  --workspace DIR        the workspace folder (default: $TESSIVO_HOME or the program's)\n"
+           "                         telephone, mobile, email, web (default: "
+           "telephone,mobile,email)\n"
+           "  --workspace DIR        the workspace folder (default: $TESSIVO_HOME or the "
+           "program's)\n"
            "  --qr-host HOST         an external QR image service instead of the built-in one\n"
            "  --open                 open the poster in the default PDF viewer\n"
            "\n"

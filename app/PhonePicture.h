@@ -8,12 +8,12 @@ namespace tessivo::app {
 
 class PhonePicture final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PhonePicture(QWidget* parent = nullptr);
     // The screen area, in this widget's coordinates, where the texts are laid.
     QRect screenRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

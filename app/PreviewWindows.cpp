@@ -56,13 +56,16 @@ PreviewWindow::PreviewWindow(const QString& objectName, const QString& caption) 
     connect(Command1, &QPushButton::clicked, this, &PreviewWindow::Command1_Click);
 }
 
-void PreviewWindow::Command1_Click() { close(); }
+void PreviewWindow::Command1_Click() {
+    close();
+}
 
 QRect PreviewWindow::screen() const {
     return Image1->screenRect().translated(Image1->pos()).adjusted(6, 20, -6, -6);
 }
 
-Mobile::Mobile() : PreviewWindow(QStringLiteral("Mobile"), QStringLiteral("What Email QR User will see")) {
+Mobile::Mobile()
+    : PreviewWindow(QStringLiteral("Mobile"), QStringLiteral("What Email QR User will see")) {
     const QFont tahoma = UiFont(UiFace::Tahoma, 9);
     const QRect s = screen();
     Label1 = new QLabel(QStringLiteral("From: my.phone@example.com"), this);
@@ -74,7 +77,8 @@ Mobile::Mobile() : PreviewWindow(QStringLiteral("Mobile"), QStringLiteral("What 
     txtMobileTo->setReadOnly(true);
     txtMobileTo->setGeometry(s.left(), s.top() + 24, s.width(), 22);
 
-    txtMobileSubject = ScreenField<QPlainTextEdit>(this, QStringLiteral("txtMobileSubject"), tahoma);
+    txtMobileSubject =
+        ScreenField<QPlainTextEdit>(this, QStringLiteral("txtMobileSubject"), tahoma);
     txtMobileSubject->setReadOnly(true);
     txtMobileSubject->setGeometry(s.left(), s.top() + 50, s.width(), 54);
 
@@ -85,7 +89,8 @@ Mobile::Mobile() : PreviewWindow(QStringLiteral("Mobile"), QStringLiteral("What 
 
 MobileText::MobileText()
     : PreviewWindow(QStringLiteral("MobileText"), QStringLiteral("What Info QR User will see")) {
-    Text1 = ScreenField<QPlainTextEdit>(this, QStringLiteral("Text1"), UiFont(UiFace::Calibri, 11.25));
+    Text1 =
+        ScreenField<QPlainTextEdit>(this, QStringLiteral("Text1"), UiFont(UiFace::Calibri, 11.25));
     Text1->setGeometry(screen());
 }
 
@@ -113,10 +118,18 @@ Window& Ensure(QPointer<Window>& slot) {
 }
 }  // namespace
 
-Mobile& PreviewWindows::mobile() { return Ensure(mobile_); }
-MobileText& PreviewWindows::mobileText() { return Ensure(mobileText_); }
-MobileWeb& PreviewWindows::mobileWeb() { return Ensure(mobileWeb_); }
-MobilePhone& PreviewWindows::mobilePhone() { return Ensure(mobilePhone_); }
+Mobile& PreviewWindows::mobile() {
+    return Ensure(mobile_);
+}
+MobileText& PreviewWindows::mobileText() {
+    return Ensure(mobileText_);
+}
+MobileWeb& PreviewWindows::mobileWeb() {
+    return Ensure(mobileWeb_);
+}
+MobilePhone& PreviewWindows::mobilePhone() {
+    return Ensure(mobilePhone_);
+}
 
 void PreviewWindows::show(QWidget& window) {
     window.show();
@@ -125,8 +138,8 @@ void PreviewWindows::show(QWidget& window) {
 }
 
 void PreviewWindows::closeAll() {
-    for (QWidget* window : std::initializer_list<QWidget*>{mobile_, mobileText_, mobileWeb_,
-                                                            mobilePhone_}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{mobile_, mobileText_, mobileWeb_, mobilePhone_}) {
         if (window) window->close();
     }
 }

@@ -16,7 +16,7 @@ class PhonePicture;
 // Shared frame: the phone picture and the "CLOSE" button.
 class PreviewWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     PreviewWindow(const QString& objectName, const QString& caption);
 
     PhonePicture* Image1 = nullptr;
@@ -24,14 +24,14 @@ public:
 
     void Command1_Click();
 
-protected:
+  protected:
     QRect screen() const;
 };
 
 // E-mail: the recipient, subject and body over the screen.
 class Mobile final : public PreviewWindow {
     Q_OBJECT
-public:
+  public:
     Mobile();
     QLabel* Label1 = nullptr;  // the phone owner's own address line
     QLineEdit* txtMobileTo = nullptr;
@@ -42,7 +42,7 @@ public:
 // Information text.
 class MobileText final : public PreviewWindow {
     Q_OBJECT
-public:
+  public:
     MobileText();
     QPlainTextEdit* Text1 = nullptr;
 };
@@ -50,7 +50,7 @@ public:
 // Web link.
 class MobileWeb final : public PreviewWindow {
     Q_OBJECT
-public:
+  public:
     MobileWeb();
     QPlainTextEdit* Text1 = nullptr;
 };
@@ -58,13 +58,13 @@ public:
 // Telephone number.
 class MobilePhone final : public PreviewWindow {
     Q_OBJECT
-public:
+  public:
     MobilePhone();
     QLineEdit* Text1 = nullptr;
 };
 
 class PreviewWindows {
-public:
+  public:
     // Each returns the window, creating it hidden (fields empty) when it does not exist.
     Mobile& mobile();
     MobileText& mobileText();
@@ -81,7 +81,7 @@ public:
     static void show(QWidget& window);
     void closeAll();
 
-private:
+  private:
     QPointer<Mobile> mobile_;
     QPointer<MobileText> mobileText_;
     QPointer<MobileWeb> mobileWeb_;

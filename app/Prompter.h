@@ -20,7 +20,7 @@ struct MessageRequest {
 };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual MsgAnswer message(const MessageRequest& request) = 0;
     // An input box: the answer, or the empty text when the user cancels.

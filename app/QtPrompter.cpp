@@ -10,11 +10,16 @@ namespace {
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::Critical: return QMessageBox::Critical;
-        case MsgIcon::Question: return QMessageBox::Question;
-        case MsgIcon::Exclamation: return QMessageBox::Warning;
-        case MsgIcon::Information: return QMessageBox::Information;
-        case MsgIcon::None: break;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -26,8 +31,12 @@ MsgAnswer QtPrompter::message(const MessageRequest& request) {
                     QApplication::activeWindow());
     QList<QMessageBox::StandardButton> order;
     switch (request.buttons) {
-        case MsgButtons::Ok: order = {QMessageBox::Ok}; break;
-        case MsgButtons::YesNo: order = {QMessageBox::Yes, QMessageBox::No}; break;
+        case MsgButtons::Ok:
+            order = {QMessageBox::Ok};
+            break;
+        case MsgButtons::YesNo:
+            order = {QMessageBox::Yes, QMessageBox::No};
+            break;
         case MsgButtons::YesNoCancel:
             order = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
             break;
@@ -38,10 +47,14 @@ MsgAnswer QtPrompter::message(const MessageRequest& request) {
     if (request.topmost) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     switch (pressed) {
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
-        case QMessageBox::Cancel: return MsgAnswer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        default:
+            break;
     }
     // Closing the box with Escape or its frame counts as its last button.
     if (request.buttons == MsgButtons::YesNoCancel) return MsgAnswer::Cancel;
@@ -49,8 +62,7 @@ MsgAnswer QtPrompter::message(const MessageRequest& request) {
     return MsgAnswer::Ok;
 }
 
-QString QtPrompter::input(const QString& prompt, const QString& title,
-                          const QString& defaultText) {
+QString QtPrompter::input(const QString& prompt, const QString& title, const QString& defaultText) {
     bool accepted = false;
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
                                                  QLineEdit::Normal, defaultText, &accepted);

@@ -8,11 +8,21 @@ namespace tessivo::app {
 namespace {
 
 constexpr std::array<FolderButton, 16> kFolders = {{
-    {1, "\\EMAILS\\Codes\\"},  {2, "\\EMAILS\\"},       {5, "\\EMAILS\\Codes\\"},
-    {6, "\\EMAILS\\"},         {3, "\\INFO\\Codes\\"},   {4, "\\INFO\\"},
-    {7, "\\INFO\\Codes\\"},    {8, "\\INFO\\"},          {12, "\\PHONE\\Codes\\"},
-    {13, "\\PHONE\\"},         {9, "\\PHONE\\Codes\\"},  {10, "\\PHONE\\"},
-    {16, "\\WEB\\Codes\\"},    {17, "\\WEB\\"},          {11, "\\WEB\\Codes\\"},
+    {1, "\\EMAILS\\Codes\\"},
+    {2, "\\EMAILS\\"},
+    {5, "\\EMAILS\\Codes\\"},
+    {6, "\\EMAILS\\"},
+    {3, "\\INFO\\Codes\\"},
+    {4, "\\INFO\\"},
+    {7, "\\INFO\\Codes\\"},
+    {8, "\\INFO\\"},
+    {12, "\\PHONE\\Codes\\"},
+    {13, "\\PHONE\\"},
+    {9, "\\PHONE\\Codes\\"},
+    {10, "\\PHONE\\"},
+    {16, "\\WEB\\Codes\\"},
+    {17, "\\WEB\\"},
+    {11, "\\WEB\\Codes\\"},
     {14, "\\WEB\\"},
 }};
 
@@ -98,20 +108,34 @@ QPixmap Heart() {
 
 }  // namespace
 
-std::span<const FolderButton> FolderButtons() { return kFolders; }
-std::span<const QuickLink> WebTabLinks() { return kWebTab; }
-std::span<const QuickLink> AboutLinks() { return kAbout; }
+std::span<const FolderButton> FolderButtons() {
+    return kFolders;
+}
+std::span<const QuickLink> WebTabLinks() {
+    return kWebTab;
+}
+std::span<const QuickLink> AboutLinks() {
+    return kAbout;
+}
 
 QIcon LinkIcon(int button) {
     switch (button) {
-        case 15: return QIcon(Badge(QColor(0x42, 0x85, 0xF4), QStringLiteral("G")));
-        case 18: return QIcon(MapPin());
-        case 19: return QIcon(Badge(QColor(0x18, 0x77, 0xF2), QStringLiteral("f")));
-        case 20: return QIcon(Badge(QColor(0xF5, 0xAF, 0x02), QStringLiteral("bid")));
-        case 21: return QIcon(PlayButton());
-        case 22: return QIcon(Badge(QColor(0xFF, 0x99, 0x00), QStringLiteral("shop")));
-        case 28: return QIcon(Heart());
-        default: break;
+        case 15:
+            return QIcon(Badge(QColor(0x42, 0x85, 0xF4), QStringLiteral("G")));
+        case 18:
+            return QIcon(MapPin());
+        case 19:
+            return QIcon(Badge(QColor(0x18, 0x77, 0xF2), QStringLiteral("f")));
+        case 20:
+            return QIcon(Badge(QColor(0xF5, 0xAF, 0x02), QStringLiteral("bid")));
+        case 21:
+            return QIcon(PlayButton());
+        case 22:
+            return QIcon(Badge(QColor(0xFF, 0x99, 0x00), QStringLiteral("shop")));
+        case 28:
+            return QIcon(Heart());
+        default:
+            break;
     }
     return {};
 }

@@ -20,7 +20,9 @@ AppServices Session::servicesForWindow() {
     return services;
 }
 
-MainQR* Session::mainWindow() const { return main_; }
+MainQR* Session::mainWindow() const {
+    return main_;
+}
 
 void Session::StartMainWindow() {
     main_ = new MainQR(servicesForWindow());

@@ -13,7 +13,7 @@ namespace tessivo::app {
 class MainQR;
 
 class Session {
-public:
+  public:
     // `base` carries the workspace, hosts, prompter and launcher; `quit` ends the event loop.
     Session(AppServices base, std::function<void()> quit);
     ~Session();
@@ -25,7 +25,7 @@ public:
     MainQR* mainWindow() const;
     PreviewWindows& previews() { return previews_; }
 
-private:
+  private:
     AppServices servicesForWindow();
 
     AppServices base_;

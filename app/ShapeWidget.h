@@ -8,7 +8,7 @@ namespace tessivo::app {
 
 class ShapeWidget final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ShapeWidget(QWidget* parent = nullptr);
 
     uint32_t fillColor() const { return fillColor_; }
@@ -21,10 +21,10 @@ public:
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int style);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     uint32_t fillColor_ = 0xFFFFFF;
     bool filled_ = false;
     uint32_t borderColor_ = 0;

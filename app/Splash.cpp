@@ -31,7 +31,8 @@ QPixmap CodeMark(int size, const QColor& ink) {
 
 }  // namespace
 
-Splash::Splash(std::function<void()> StartMainWindow) : startMainWindow_(std::move(StartMainWindow)) {
+Splash::Splash(std::function<void()> StartMainWindow)
+    : startMainWindow_(std::move(StartMainWindow)) {
     setObjectName(QStringLiteral("Splash"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(520, 240);
@@ -88,8 +89,9 @@ void Splash::paintEvent(QPaintEvent* event) {
     painter.drawLine(380, 30, 380, 130);
     painter.setFont(UiFont(UiFace::Calibri, 12));
     painter.setPen(QColor(0x20, 0x20, 0x5a));
-    painter.drawText(QRect(140, 30, 240, 100), Qt::AlignCenter,
-                     QStringLiteral("QR codes on posters\nfor e-mail, information,\nphone and web"));
+    painter.drawText(
+        QRect(140, 30, 240, 100), Qt::AlignCenter,
+        QStringLiteral("QR codes on posters\nfor e-mail, information,\nphone and web"));
 }
 
 }  // namespace tessivo::app

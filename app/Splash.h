@@ -11,7 +11,7 @@ namespace tessivo::app {
 
 class Splash final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Splash(std::function<void()> StartMainWindow);
 
     QLabel* Label1 = nullptr;
@@ -22,10 +22,10 @@ public:
 
     void tmrShow_Timer();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::function<void()> startMainWindow_;
 };
 

@@ -27,7 +27,8 @@ std::filesystem::path ExecutableFolder() {
 
 }  // namespace
 
-std::optional<std::string> TakeCommonOptions(std::vector<std::string>& args, CommonOptions& options) {
+std::optional<std::string> TakeCommonOptions(std::vector<std::string>& args,
+                                             CommonOptions& options) {
     struct Known {
         const char* name;
         std::function<void(const std::string&)> store;

@@ -23,7 +23,8 @@ struct CommonOptions {
 
 // Removes --workspace, --qr-host and --decode-host (as "--opt VALUE" or "--opt=VALUE") from
 // `args`; a missing value is an error text.
-std::optional<std::string> TakeCommonOptions(std::vector<std::string>& args, CommonOptions& options);
+std::optional<std::string> TakeCommonOptions(std::vector<std::string>& args,
+                                             CommonOptions& options);
 
 // The workspace: --workspace, else $TESSIVO_HOME, else the folder of the executable.
 std::filesystem::path ProgramFolder(const CommonOptions& options);
@@ -32,7 +33,7 @@ std::filesystem::path ProgramFolder(const CommonOptions& options);
 // TESSIVO_QR_HOST / TESSIVO_DECODE_HOST), the service is started here on 127.0.0.1 with a free
 // port and stopped when this object goes.
 class QrServices {
-public:
+  public:
     // Throws std::runtime_error with a user-readable reason when the embedded service cannot
     // start.
     explicit QrServices(const CommonOptions& options);
@@ -44,7 +45,7 @@ public:
     const std::string& decodeHost() const { return decodeHost_; }
     bool embedded() const { return embedded_ != nullptr; }
 
-private:
+  private:
     std::unique_ptr<QrService> embedded_;
     std::string qrHost_;
     std::string decodeHost_;

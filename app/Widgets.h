@@ -36,6 +36,8 @@ void SetTextOf(QWidget* field, const QString& text);
 inline QString Qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-inline std::string Utf8(const QString& text) { return text.toStdString(); }
+inline std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
 
 }  // namespace tessivo::app

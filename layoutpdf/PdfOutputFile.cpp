@@ -29,8 +29,8 @@ void PdfOutputFile::Open(const std::filesystem::path& target) {
     // A short name beside the target, not built on its name, which may already fill the file
     // system's whole name length; the process id and a counter keep writers apart.
     static std::atomic<unsigned> counter{0};
-    partial_ = target.parent_path() /
-               (".tessivo-layout-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part");
+    partial_ = target.parent_path() / (".tessivo-layout-" + std::to_string(::getpid()) + "-" +
+                                       std::to_string(counter++) + ".part");
     file_ = std::fopen(partial_.c_str(), "wb");
     if (file_ == nullptr) {
         const int error = errno;

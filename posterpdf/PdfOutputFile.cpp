@@ -26,7 +26,8 @@ std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
     static constexpr char kHex[] = "0123456789abcdef";
     thread_local std::mt19937 random{std::random_device{}()};
     static std::atomic<unsigned> counter{0};
-    std::string name = ".tessivo-pdf-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-";
+    std::string name =
+        ".tessivo-pdf-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-";
     for (int i = 0; i < 8; ++i) name += kHex[random() % 16];
     name += ".tmp";
     return target.parent_path() / name;

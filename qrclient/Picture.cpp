@@ -31,7 +31,8 @@ Picture SolidPicture(int32_t width, int32_t height, uint32_t rgb) {
         picture.rgb[i + 2] = static_cast<uint8_t>(rgb);
     }
     for (std::size_t offset = rowBytes; offset < picture.rgb.size(); offset += rowBytes) {
-        std::copy_n(picture.rgb.begin(), rowBytes, picture.rgb.begin() + static_cast<std::ptrdiff_t>(offset));
+        std::copy_n(picture.rgb.begin(), rowBytes,
+                    picture.rgb.begin() + static_cast<std::ptrdiff_t>(offset));
     }
     return picture;
 }

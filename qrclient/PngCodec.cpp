@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <cstring>
+#include <optional>
 
 namespace tessivo {
 
@@ -85,7 +85,9 @@ void AppendToVector(png_structp png, png_bytep data, png_size_t length) {
 
 void FlushNothing(png_structp) {}
 
-uint32_t ColourAt(const uint8_t* p) { return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2]; }
+uint32_t ColourAt(const uint8_t* p) {
+    return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+}
 
 // The picture's colours when it has at most two (the first pixel's first), else nothing.
 std::optional<std::array<uint32_t, 2>> TwoColours(const Picture& picture, int& count) {
@@ -118,8 +120,8 @@ bool WriteTwoColourPng(const Picture& picture, const std::array<uint32_t, 2>& co
     }
     png_color palette[2] = {};
     for (int i = 0; i < 2; ++i) {
-        palette[i] = {static_cast<png_byte>(colours[i] >> 16), static_cast<png_byte>(colours[i] >> 8),
-                      static_cast<png_byte>(colours[i])};
+        palette[i] = {static_cast<png_byte>(colours[i] >> 16),
+                      static_cast<png_byte>(colours[i] >> 8), static_cast<png_byte>(colours[i])};
     }
 
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

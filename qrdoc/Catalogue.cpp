@@ -32,10 +32,14 @@ constexpr long kBold = 2;
 
 std::string KindHeading(QrKind kind) {
     switch (kind) {
-        case QrKind::Email: return "E-mail posters";
-        case QrKind::Phone: return "Telephone posters";
-        case QrKind::Info: return "Information posters";
-        case QrKind::Web: return "Web link posters";
+        case QrKind::Email:
+            return "E-mail posters";
+        case QrKind::Phone:
+            return "Telephone posters";
+        case QrKind::Info:
+            return "Information posters";
+        case QrKind::Web:
+            return "Web link posters";
     }
     return {};
 }
@@ -80,7 +84,7 @@ std::string PrintedText(const CatalogueEntry& entry) {
 
 // A scratch folder for the JPEG copies, removed with the object.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -93,7 +97,7 @@ public:
     }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -107,7 +111,8 @@ std::filesystem::path JpegCopy(const CatalogueEntry& entry, const std::filesyste
     if (jpeg.empty()) return {};
     const auto file = scratch / ("code-" + std::to_string(number) + ".jpg");
     std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+    out.write(reinterpret_cast<const char*>(jpeg.data()),
+              static_cast<std::streamsize>(jpeg.size()));
     return out ? file : std::filesystem::path();
 }
 
@@ -126,7 +131,8 @@ int EstimatedLines(lumPDF& pdf, const std::string& text) {
     return lines;
 }
 
-void TitlePage(lumPDF& pdf, const std::vector<CatalogueEntry>& entries, const CatalogueOptions& options) {
+void TitlePage(lumPDF& pdf, const std::vector<CatalogueEntry>& entries,
+               const CatalogueOptions& options) {
     pdf.PDFSetFont(kHelvetica, 24, kBold);
     pdf.PDFTextOut("Tessivo catalogue", kLeft - pdf.PDFGetLeftMargin(), 120);
     pdf.PDFSetFont(kHelvetica, 11, 0);
@@ -138,16 +144,19 @@ void TitlePage(lumPDF& pdf, const std::vector<CatalogueEntry>& entries, const Ca
     pdf.PDFTextOut(std::string("Made on ") + date, kLeft - pdf.PDFGetLeftMargin(), 176);
     double y = 220;
     for (QrKind kind : kAllKinds) {
-        const auto count = std::count_if(entries.begin(), entries.end(),
-                                         [kind](const CatalogueEntry& e) { return e.kind == kind; });
-        pdf.PDFTextOut(KindHeading(kind) + ": " + std::to_string(count), kLeft - pdf.PDFGetLeftMargin(), y);
+        const auto count =
+            std::count_if(entries.begin(), entries.end(),
+                          [kind](const CatalogueEntry& e) { return e.kind == kind; });
+        pdf.PDFTextOut(KindHeading(kind) + ": " + std::to_string(count),
+                       kLeft - pdf.PDFGetLeftMargin(), y);
         y += 16;
     }
 }
 
 }  // namespace
 
-std::vector<CatalogueEntry> CollectCatalogue(const Workspace& workspace, const CodeReader& readCode) {
+std::vector<CatalogueEntry> CollectCatalogue(const Workspace& workspace,
+                                             const CodeReader& readCode) {
     std::vector<CatalogueEntry> entries;
     for (QrKind kind : kAllKinds) {
         const auto folder = workspace.Resolve(KindInfo(kind).sPdfFolder);
@@ -176,7 +185,8 @@ std::vector<CatalogueEntry> CollectCatalogue(const Workspace& workspace, const C
 
 std::optional<std::string> WriteCatalogue(const std::vector<CatalogueEntry>& entries,
                                           const std::filesystem::path& pdfFile,
-                                          LumMessageSink& messages, const CatalogueOptions& options) {
+                                          LumMessageSink& messages,
+                                          const CatalogueOptions& options) {
     try {
         ScratchFolder scratch;
         LumPdfOptions writerOptions;
@@ -207,7 +217,8 @@ std::optional<std::string> WriteCatalogue(const std::vector<CatalogueEntry>& ent
                 const std::string text = PrintedText(entry);
                 pdf.PDFSetFont(kHelvetica, kBodySize, 0);
                 const double textHeight = EstimatedLines(pdf, text) * kLineHeight;
-                const double height = std::max(kPictureSide, kTitleHeight + textHeight + kLineHeight + 6);
+                const double height =
+                    std::max(kPictureSide, kTitleHeight + textHeight + kLineHeight + 6);
                 if (y + height > kBottom) {
                     pdf.PDFEndPage();
                     pdf.PDFNewPage();
@@ -218,21 +229,23 @@ std::optional<std::string> WriteCatalogue(const std::vector<CatalogueEntry>& ent
                 }
                 pdf.PDFSetFont(kHelvetica, kTitleSize, kBold);
                 pdf.PDFSetBorder(1);
-                pdf.PDFCell(entry.sTitle.empty() ? std::string("(untitled)") : entry.sTitle, kTextLeft, y,
-                            kTextWidth, kTitleHeight);
+                pdf.PDFCell(entry.sTitle.empty() ? std::string("(untitled)") : entry.sTitle,
+                            kTextLeft, y, kTextWidth, kTitleHeight);
                 pdf.PDFSetFont(kHelvetica, kBodySize, 0);
                 pdf.PDFSetBorder(1);
                 pdf.PDFCell(text, kTextLeft, y + kTitleHeight, kTextWidth, kLineHeight);
                 const double below = pdf.PDFGetY() + kLineHeight;
                 pdf.PDFSetTextColor(std::string_view("#1A4FB0"));
                 pdf.PDFLink(kTextLeft - pdf.PDFGetLeftMargin(), below,
-                            "Open the poster " + entry.poster.filename().string(), FileAddress(entry.poster));
+                            "Open the poster " + entry.poster.filename().string(),
+                            FileAddress(entry.poster));
                 pdf.PDFSetTextColor(std::string_view("#000000"));
                 y = std::max(y + kPictureSide, below) + kEntryGap;
             }
             if (!any) {
                 pdf.PDFSetFont(kHelvetica, 11, 0);
-                pdf.PDFTextOut("No posters of this kind yet.", kLeft - pdf.PDFGetLeftMargin(), y + 12);
+                pdf.PDFTextOut("No posters of this kind yet.", kLeft - pdf.PDFGetLeftMargin(),
+                               y + 12);
             }
         }
         pdf.PDFEndDoc();

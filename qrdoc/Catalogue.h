@@ -17,9 +17,9 @@ namespace tessivo::qrdoc {
 
 struct CatalogueEntry {
     QrKind kind = QrKind::Email;
-    std::string sTitle;                 // the poster's file name without ".pdf"
-    std::filesystem::path poster;       // the poster file
-    std::filesystem::path codePicture;  // its code picture; empty when there is none
+    std::string sTitle;                   // the poster's file name without ".pdf"
+    std::filesystem::path poster;         // the poster file
+    std::filesystem::path codePicture;    // its code picture; empty when there is none
     std::optional<std::string> codeText;  // what the code carries; none when unread
 };
 
@@ -28,15 +28,17 @@ using CodeReader = std::function<std::optional<std::string>(const std::filesyste
 
 // Every poster (".pdf" file, any case) of the kind folders, kinds in their usual order, titles
 // in byte order within a kind. Each is matched with the code picture saved under its title.
-std::vector<CatalogueEntry> CollectCatalogue(const Workspace& workspace, const CodeReader& readCode);
+std::vector<CatalogueEntry> CollectCatalogue(const Workspace& workspace,
+                                             const CodeReader& readCode);
 
 // The longest code text printed in full; longer texts are cut and end in "...".
 inline constexpr std::size_t kCatalogueTextLimit = 400;
 
 struct CatalogueOptions {
-    std::filesystem::path programFolder;  // where the font metric files are (empty: the executable's)
+    std::filesystem::path
+        programFolder;  // where the font metric files are (empty: the executable's)
     std::filesystem::path workspaceFolder;  // named on the title page
-    LumViewerLauncher viewer;             // set to open the finished file
+    LumViewerLauncher viewer;               // set to open the finished file
 };
 
 // Writes the catalogue to `pdfFile`. The code pictures go in as JPEG copies made in a scratch
@@ -44,6 +46,7 @@ struct CatalogueOptions {
 // The writer's own messages (a refused picture, say) go to `messages`.
 std::optional<std::string> WriteCatalogue(const std::vector<CatalogueEntry>& entries,
                                           const std::filesystem::path& pdfFile,
-                                          LumMessageSink& messages, const CatalogueOptions& options);
+                                          LumMessageSink& messages,
+                                          const CatalogueOptions& options);
 
 }  // namespace tessivo::qrdoc

@@ -75,7 +75,8 @@ ReadResult ReadGrey(const GreyPicture& picture) {
 
 bool IsPng(std::span<const uint8_t> bytes) {
     static constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    return bytes.size() >= sizeof kSignature && std::equal(std::begin(kSignature), std::end(kSignature), bytes.begin());
+    return bytes.size() >= sizeof kSignature &&
+           std::equal(std::begin(kSignature), std::end(kSignature), bytes.begin());
 }
 
 struct PngBytes {
@@ -85,7 +86,8 @@ struct PngBytes {
 
 void ReadFromSpan(png_structp png, png_bytep out, png_size_t length) {
     auto* source = static_cast<PngBytes*>(png_get_io_ptr(png));
-    if (length > source->bytes.size() - source->offset) png_error(png, "the PNG picture ends early");
+    if (length > source->bytes.size() - source->offset)
+        png_error(png, "the PNG picture ends early");
     std::memcpy(out, source->bytes.data() + source->offset, length);
     source->offset += length;
 }

@@ -20,13 +20,13 @@ using namespace tessivo;
 using namespace tessivo::app;
 
 class SilentPrompter final : public Prompter {
-public:
+  public:
     MsgAnswer message(const MessageRequest&) override { return MsgAnswer::Ok; }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 class IdleLauncher final : public Launcher {
-public:
+  public:
     void openFile(const std::string&) override {}
     void openFolder(const std::string&) override {}
     void openUrl(const std::string&) override {}
@@ -34,7 +34,8 @@ public:
 
 void WebQrButtonClick(benchmark::State& state) {
     std::random_device random;
-    const auto folder = std::filesystem::temp_directory_path() / ("tessivo-click-" + std::to_string(random()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("tessivo-click-" + std::to_string(random()));
     qrdoc::Workspace(folder).CreateMissingParts();
     QrService service("127.0.0.1", 0);
     SilentPrompter prompter;
@@ -56,7 +57,10 @@ void WebQrButtonClick(benchmark::State& state) {
     }
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(WebQrButtonClick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(WebQrButtonClick)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

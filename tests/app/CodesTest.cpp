@@ -49,9 +49,12 @@ TEST(QrButtons, EachKindSavesTheCodeOfItsPayloadUnderTheTitle) {
     };
     const Case cases[] = {
         {w.cmdEmailQR, w.cmdEmail, "EMAILS/Codes/Spring fair at the school hall.bmp",
-         "mailto:ann@example.com?subject=Spring fair at the school hall&body=Open Day - Spring fair at "
-         "the school hall. Tickets \xC2\xA3" "3 at the door"},
-        {w.cmdTextQR, w.cmdText, "INFO/Codes/Opening times.bmp", "Mon-Fri 9-5\nSat 10-4, caf\xC3\xA9 open"},
+         "mailto:ann@example.com?subject=Spring fair at the school hall&body=Open Day - Spring "
+         "fair at "
+         "the school hall. Tickets \xC2\xA3"
+         "3 at the door"},
+        {w.cmdTextQR, w.cmdText, "INFO/Codes/Opening times.bmp",
+         "Mon-Fri 9-5\nSat 10-4, caf\xC3\xA9 open"},
         {w.cmdPhoneQR, w.cmdPhone, "PHONE/Codes/Call the shop.bmp", "+44 1632 960"},
         {w.cmdWebQR, w.cmdWeb, "WEB/Codes/Our site.bmp", "https://example.org/shop?id=7"},
     };
@@ -76,7 +79,8 @@ TEST(QrButtons, EachKindSavesTheCodeOfItsPayloadUnderTheTitle) {
     EXPECT_EQ(w.Text20->text(), "hall");
     EXPECT_EQ(w.Text6->text(), "Opening ");
     EXPECT_EQ(w.Text7->text(), "times");
-    EXPECT_TRUE(harness.prompter.messages.empty()) << harness.prompter.texts().join("|").toStdString();
+    EXPECT_TRUE(harness.prompter.messages.empty())
+        << harness.prompter.texts().join("|").toStdString();
 }
 
 TEST(QrButtons, EmptyTitleWarnsKeepsGoingAndOffersPdfOnlyForPhoneAndWeb) {
@@ -119,8 +123,8 @@ TEST(QrButtons, NoServiceMeansErrorAndNoFileButTheGuardStillOffersThePdf) {
 TEST(QrButtons, TitlesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens) {
     WindowHarness harness;
     MainQR& w = harness.window();
-    for (const QString& title : {QStringLiteral("../escape"), QStringLiteral(".."), QStringLiteral("a/b"),
-                                 QString(300, QLatin1Char('x'))}) {
+    for (const QString& title : {QStringLiteral("../escape"), QStringLiteral(".."),
+                                 QStringLiteral("a/b"), QString(300, QLatin1Char('x'))}) {
         harness.prompter.messages.clear();
         w.Text4->setMaxLength(1000);
         w.Text4->setText(title);
@@ -138,7 +142,8 @@ TEST(QrButtons, ABitmapThatCannotBeWrittenIsReported) {
     WindowHarness harness;
     MainQR& w = harness.window();
     // A folder where the bitmap should go stops the save, root or not.
-    std::filesystem::create_directories(harness.workspace().path() / "WEB" / "Codes" / "Blocked.bmp" / "x");
+    std::filesystem::create_directories(harness.workspace().path() / "WEB" / "Codes" /
+                                        "Blocked.bmp" / "x");
     w.Text15->setText("Blocked");
     w.cmdWebQR_Click();
     ASSERT_EQ(harness.prompter.messages.size(), 1u);
@@ -161,15 +166,18 @@ TEST(QrButtons, ASecondCodeWithTheSameTitleReplacesTheFirst) {
 
 TEST(DisplayButtons, ContactBlockFillsTheSevenLinesAndCountsLineBreaks) {
     WindowHarness harness([](TempWorkspace& ws) {
-        ws.write("Contact.txt", ListLine({"Ann Lee", "1 Road", "AB1", "0101", "0777", "ann@example.com", "ann.example"}));
+        ws.write("Contact.txt", ListLine({"Ann Lee", "1 Road", "AB1", "0101", "0777",
+                                          "ann@example.com", "ann.example"}));
     });
     MainQR& w = harness.window();
     w.cboYourName->setCurrentIndex(0);
     emit w.cboYourName->activated(0);
-    for (QCheckBox* tick : {w.chkDisplayName, w.chkDisplayAddress, w.chkPostCode, w.chkWeb}) tick->setChecked(true);
+    for (QCheckBox* tick : {w.chkDisplayName, w.chkDisplayAddress, w.chkPostCode, w.chkWeb})
+        tick->setChecked(true);
     QTest::mouseClick(w.cmdShow, Qt::LeftButton);
-    const QStringList lines = {"Ann Lee", "1 Road", "AB1", "Telephone: 0101", "Mobile: 0777",
-                               "Email: ann@example.com", "Web: ann.example"};
+    const QStringList lines = {"Ann Lee",         "1 Road",       "AB1",
+                               "Telephone: 0101", "Mobile: 0777", "Email: ann@example.com",
+                               "Web: ann.example"};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(w.Text2[static_cast<std::size_t>(i)]->text(), lines[i]);
         EXPECT_FALSE(w.Text2[static_cast<std::size_t>(i)]->isHidden());
@@ -189,7 +197,8 @@ TEST(DisplayButtons, ContactBlockFillsTheSevenLinesAndCountsLineBreaks) {
 }
 
 TEST(DisplayButtons, BannerTakesTheChosenTextAndColours) {
-    WindowHarness harness([](TempWorkspace& ws) { ws.write("banner.txt", ListLine({"FOR SALE"})); });
+    WindowHarness harness(
+        [](TempWorkspace& ws) { ws.write("banner.txt", ListLine({"FOR SALE"})); });
     MainQR& w = harness.window();
     w.cboBanner->setCurrentIndex(0);
     emit w.cboBanner->activated(0);

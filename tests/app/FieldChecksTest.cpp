@@ -13,11 +13,10 @@ namespace tessivo::app::testing {
 namespace {
 
 class FieldChecks : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        harness = std::make_unique<WindowHarness>([](TempWorkspace& ws) {
-            ws.write("banner.txt", ListLine({"FOR SALE"}));
-        });
+        harness = std::make_unique<WindowHarness>(
+            [](TempWorkspace& ws) { ws.write("banner.txt", ListLine({"FOR SALE"})); });
         w = &harness->window();
         w->show();
         QApplication::setActiveWindow(w);
@@ -49,7 +48,8 @@ TEST_F(FieldChecks, AWrongCharacterStaysUntilTheNextKeyWhichTurnsIntoABackspace)
     EXPECT_EQ(w->Text4->text(), "ab");
     ASSERT_EQ(invalidCharacterMessages(), 1);
     const MessageRequest& message = harness->prompter.messages.back().request;
-    EXPECT_EQ(message.text, "Unfortunately, you have entered an Invalid Character, for example \\ ? . / # *");
+    EXPECT_EQ(message.text,
+              "Unfortunately, you have entered an Invalid Character, for example \\ ? . / # *");
     EXPECT_EQ(message.icon, MsgIcon::Exclamation);
     QTest::keyClick(w->Text4, Qt::Key_C);
     EXPECT_EQ(w->Text4->text(), "abc");
@@ -89,9 +89,12 @@ TEST_F(FieldChecks, FirstKeyRevealsTheTabsButtonsAndTheLineUnderTheCodeEvenWhenR
         const char* underCode;
     };
     const Case cases[] = {
-        {2, w->txtEmailTitle, w->cmdEmailQR, w->Command[23], "QR Code will generate an automatic email"},
-        {3, w->Text4, w->cmdTextQR, w->Command[24], "QR Code will generate information for the user"},
-        {4, w->Text8, w->cmdPhoneQR, w->Command[25], "QR Code enables user to telephone number direct"},
+        {2, w->txtEmailTitle, w->cmdEmailQR, w->Command[23],
+         "QR Code will generate an automatic email"},
+        {3, w->Text4, w->cmdTextQR, w->Command[24],
+         "QR Code will generate information for the user"},
+        {4, w->Text8, w->cmdPhoneQR, w->Command[25],
+         "QR Code enables user to telephone number direct"},
         {5, w->Text15, w->cmdWebQR, w->Command[26], "QR Code provides web site link for the user"},
     };
     for (const Case& c : cases) {
@@ -145,7 +148,8 @@ TEST_F(FieldChecks, LeavingAnEmptyTitleOrWebLinkKeepsTheFocusThere) {
     QTest::mouseClick(w->WebLinkArea->viewport(), Qt::LeftButton);
     w->WebLinkArea->clear();
     tabAway(w->WebLinkArea);
-    ASSERT_EQ(harness->prompter.messages.size(), 2u) << harness->prompter.texts().join("|").toStdString();
+    ASSERT_EQ(harness->prompter.messages.size(), 2u)
+        << harness->prompter.texts().join("|").toStdString();
     EXPECT_EQ(harness->prompter.messages[1].request.text, "A web link need to be entered");
     EXPECT_EQ(harness->prompter.messages[1].request.title, "Enter Web Link");
     EXPECT_EQ(QApplication::focusWidget(), w->WebLinkArea);
@@ -153,10 +157,12 @@ TEST_F(FieldChecks, LeavingAnEmptyTitleOrWebLinkKeepsTheFocusThere) {
 
 TEST_F(FieldChecks, FocusingTheWebLinkSelectsItAndRevealsTheLinkButtons) {
     w->SSTab1->setCurrentIndex(5);
-    for (int n : {15, 18, 19, 20, 21, 22}) ASSERT_TRUE(w->Command[static_cast<std::size_t>(n)]->isHidden());
+    for (int n : {15, 18, 19, 20, 21, 22})
+        ASSERT_TRUE(w->Command[static_cast<std::size_t>(n)]->isHidden());
     w->WebLinkArea->setFocus();
     EXPECT_EQ(w->WebLinkArea->textCursor().selectedText(), w->WebLinkArea->toPlainText());
-    for (int n : {15, 18, 19, 20, 21, 22}) EXPECT_FALSE(w->Command[static_cast<std::size_t>(n)]->isHidden()) << n;
+    for (int n : {15, 18, 19, 20, 21, 22})
+        EXPECT_FALSE(w->Command[static_cast<std::size_t>(n)]->isHidden()) << n;
     EXPECT_FALSE(w->Label16->isHidden());
     EXPECT_FALSE(w->cmdWebQR->isHidden());
 }

@@ -17,12 +17,14 @@ TEST(QuickLinks, FolderButtonsOpenTheKindFoldersWhateverTheirCaseOnDisk) {
     MainQR& w = harness.window();
     const auto root = harness.workspace().path();
     const std::pair<int, std::filesystem::path> buttons[] = {
-        {1, root / "EMAILS" / "Codes"}, {2, root / "EMAILS"},        {5, root / "EMAILS" / "Codes"},
-        {6, root / "EMAILS"},           {3, root / "INFO" / "Codes"}, {4, root / "INFO"},
-        {7, root / "INFO" / "Codes"},   {8, root / "INFO"},           {12, root / "PHONE" / "Codes"},
-        {13, root / "PHONE"},           {9, root / "PHONE" / "Codes"}, {10, root / "PHONE"},
-        {16, root / "Web" / "codes"},   {17, root / "Web"},           {11, root / "Web" / "codes"},
-        {14, root / "Web"},
+        {1, root / "EMAILS" / "Codes"}, {2, root / "EMAILS"},
+        {5, root / "EMAILS" / "Codes"}, {6, root / "EMAILS"},
+        {3, root / "INFO" / "Codes"},   {4, root / "INFO"},
+        {7, root / "INFO" / "Codes"},   {8, root / "INFO"},
+        {12, root / "PHONE" / "Codes"}, {13, root / "PHONE"},
+        {9, root / "PHONE" / "Codes"},  {10, root / "PHONE"},
+        {16, root / "Web" / "codes"},   {17, root / "Web"},
+        {11, root / "Web" / "codes"},   {14, root / "Web"},
     };
     for (const auto& [number, folder] : buttons) {
         w.Command[static_cast<std::size_t>(number)]->show();
@@ -40,9 +42,9 @@ TEST(QuickLinks, LinkButtonsOpenTheirPagesAndChangeNoField) {
     MainQR& w = harness.window();
     const QString link = w.WebLinkArea->toPlainText();
     const std::pair<int, const char*> buttons[] = {
-        {15, "http://www.google.com/"},   {18, "https://www.google.com/maps"},
+        {15, "http://www.google.com/"},    {18, "https://www.google.com/maps"},
         {19, "https://www.facebook.com/"}, {20, "https://www.ebay.com/"},
-        {21, "https://www.youtube.com/"}, {22, "https://www.amazon.com/"},
+        {21, "https://www.youtube.com/"},  {22, "https://www.amazon.com/"},
         {29, "http://www.tessivo.com/"},
     };
     for (const auto& [number, address] : buttons) {
@@ -52,7 +54,9 @@ TEST(QuickLinks, LinkButtonsOpenTheirPagesAndChangeNoField) {
         EXPECT_EQ(harness.launcher.urls.back(), address);
     }
     QTest::mouseClick(w.Command[28], Qt::LeftButton);
-    EXPECT_EQ(harness.launcher.urls.back().rfind("https://www.paypal.com/cgi-bin/webscr?cmd=_s-xclick&hosted_button_id=", 0), 0u);
+    EXPECT_EQ(harness.launcher.urls.back().rfind(
+                  "https://www.paypal.com/cgi-bin/webscr?cmd=_s-xclick&hosted_button_id=", 0),
+              0u);
     EXPECT_EQ(w.WebLinkArea->toPlainText(), link);
     EXPECT_EQ(w.Command[15]->toolTip(), "Open website Google to find URL");
     EXPECT_EQ(w.Command[18]->toolTip(), "Link to Google Maps");

@@ -10,9 +10,12 @@
 namespace tessivo::app::testing {
 namespace {
 
-const std::string kAnn = ListLine({"Ann Lee", "1 Road", "AB1", "0101", "0777", "ann@example.com", "ann.example"});
-const std::string kBob = ListLine({"Bob Ray", "2 Lane", "CD2", "0202", "0888", "bob@example.com", ""});
-const std::string kAnnAgain = ListLine({"ANN LEE", "9 Other", "", "", "", "second@example.com", ""});
+const std::string kAnn =
+    ListLine({"Ann Lee", "1 Road", "AB1", "0101", "0777", "ann@example.com", "ann.example"});
+const std::string kBob =
+    ListLine({"Bob Ray", "2 Lane", "CD2", "0202", "0888", "bob@example.com", ""});
+const std::string kAnnAgain =
+    ListLine({"ANN LEE", "9 Other", "", "", "", "second@example.com", ""});
 
 void Choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
@@ -20,7 +23,8 @@ void Choose(QComboBox* combo, int index) {
 }
 
 TEST(ContactTab, ChoosingANameShowsTheFirstRecordWithThatNameInAnyCase) {
-    WindowHarness harness([](TempWorkspace& ws) { ws.write("Contact.txt", kAnn + kBob + kAnnAgain); });
+    WindowHarness harness(
+        [](TempWorkspace& ws) { ws.write("Contact.txt", kAnn + kBob + kAnnAgain); });
     MainQR& w = harness.window();
     Choose(w.cboYourName, 2);  // "ANN LEE" matches record 0 first
     EXPECT_EQ(w.contacts.iSelectedContact(), 0);
@@ -40,12 +44,13 @@ TEST(ContactTab, AddAsksSevenQuestionsInOrderAndRewritesTheFile) {
     WindowHarness harness([](TempWorkspace& ws) { ws.write("Contact.txt", kAnn); });
     MainQR& w = harness.window();
     harness.prompter.answers = {MsgAnswer::Yes};
-    harness.prompter.inputs = {"Zoë Kay", "3 Mews\nFlat 2", QString(), "0303", "0999", "zoe@example.com",
-                               "say \"hi\""};
+    harness.prompter.inputs = {"Zoë Kay", "3 Mews\nFlat 2",  QString(),   "0303",
+                               "0999",    "zoe@example.com", "say \"hi\""};
     QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
 
     ASSERT_EQ(harness.prompter.messages.size(), 1u);
-    EXPECT_EQ(harness.prompter.messages[0].request.text, "Do You want to add a new Person's Contact Details?");
+    EXPECT_EQ(harness.prompter.messages[0].request.text,
+              "Do You want to add a new Person's Contact Details?");
     EXPECT_EQ(harness.prompter.messages[0].request.buttons, MsgButtons::YesNo);
     ASSERT_EQ(harness.prompter.asked.size(), 7u);
     EXPECT_EQ(harness.prompter.asked[0].prompt, "Enter Person's Name (First and Last Name):");
@@ -58,7 +63,9 @@ TEST(ContactTab, AddAsksSevenQuestionsInOrderAndRewritesTheFile) {
     // Windows-1252, every field quoted; a quote is kept as an apostrophe and a line break as a
     // space so that the file reads back as saved.
     EXPECT_EQ(harness.workspace().read("Contact.txt"),
-              kAnn + "\"Zo\xEB Kay\",\"3 Mews Flat 2\",\"\",\"0303\",\"0999\",\"zoe@example.com\",\"say 'hi'\"\r\n");
+              kAnn +
+                  "\"Zo\xEB Kay\",\"3 Mews Flat "
+                  "2\",\"\",\"0303\",\"0999\",\"zoe@example.com\",\"say 'hi'\"\r\n");
     EXPECT_TRUE(w.txtYourName->isHidden());
     EXPECT_FALSE(w.cboYourName->isHidden());
     EXPECT_FALSE(w.txtEmail->isEnabled());
@@ -89,15 +96,17 @@ TEST(ContactTab, EditThenUpdateSavesTheShownRecordAndKeepsTheComboDisabled) {
     w.txtYourName->setText("Robert Ray");
     w.txtMobile->setText("0111");
     w.cmdUpdate_Click();
-    EXPECT_EQ(harness.workspace().read("Contact.txt"),
-              kAnn + ListLine({"Robert Ray", "2 Lane", "CD2", "0202", "0111", "bob@example.com", ""}));
+    EXPECT_EQ(
+        harness.workspace().read("Contact.txt"),
+        kAnn + ListLine({"Robert Ray", "2 Lane", "CD2", "0202", "0111", "bob@example.com", ""}));
     // The list shows the old name until the list is read again.
     EXPECT_EQ(w.cboYourName->itemText(1), "Bob Ray");
     EXPECT_FALSE(w.cboYourName->isEnabled());
 }
 
 TEST(ContactTab, DeleteAsksWithNoAsDefaultAndOnlyYesRemoves) {
-    WindowHarness harness([](TempWorkspace& ws) { ws.write("Contact.txt", kAnn + kBob + kAnnAgain); });
+    WindowHarness harness(
+        [](TempWorkspace& ws) { ws.write("Contact.txt", kAnn + kBob + kAnnAgain); });
     MainQR& w = harness.window();
     Choose(w.cboYourName, 1);
     for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Cancel}) {
@@ -149,12 +158,14 @@ TEST(ContactTab, UpdateRightAfterAddChangesTheRecordJustAdded) {
     w.cmdAdd_Click();
     w.txtEmail->setText("cy@example.org");
     w.cmdUpdate_Click();
-    EXPECT_EQ(harness.workspace().read("Contact.txt"), kAnn + ListLine({"Cy", "", "", "", "", "cy@example.org", ""}));
+    EXPECT_EQ(harness.workspace().read("Contact.txt"),
+              kAnn + ListLine({"Cy", "", "", "", "", "cy@example.org", ""}));
 }
 
 TEST(ContactTab, A202ndContactIsRefusedAndNothingIsWritten) {
     std::string full;
-    for (int i = 0; i < 201; ++i) full += ListLine({std::string("P").append(std::to_string(i)), "", "", "", "", "", ""});
+    for (int i = 0; i < 201; ++i)
+        full += ListLine({std::string("P").append(std::to_string(i)), "", "", "", "", "", ""});
     WindowHarness harness([&](TempWorkspace& ws) { ws.write("Contact.txt", full); });
     MainQR& w = harness.window();
     harness.prompter.answers = {MsgAnswer::Yes};
@@ -181,7 +192,9 @@ TEST(ContactTab, AFailedSaveNamesTheFileAndKeepsTheWindowUsable) {
 }
 
 TEST(BannerTab, ChooseAddDeleteAndUpdate) {
-    WindowHarness harness([](TempWorkspace& ws) { ws.write("banner.txt", ListLine({"Open Day"}) + ListLine({"Sale"})); });
+    WindowHarness harness([](TempWorkspace& ws) {
+        ws.write("banner.txt", ListLine({"Open Day"}) + ListLine({"Sale"}));
+    });
     MainQR& w = harness.window();
     Choose(w.cboBanner, 1);
     EXPECT_EQ(w.txtBanner->text(), "Sale");
@@ -190,11 +203,12 @@ TEST(BannerTab, ChooseAddDeleteAndUpdate) {
     harness.prompter.answers = {MsgAnswer::Yes};
     harness.prompter.inputs = {"Café Night 2026!"};
     w.cmdAddBanner_Click();
-    EXPECT_EQ(harness.prompter.asked.back().prompt, "Enter Banner Name (max 15 characters inc. spaces):");
+    EXPECT_EQ(harness.prompter.asked.back().prompt,
+              "Enter Banner Name (max 15 characters inc. spaces):");
     EXPECT_EQ(harness.prompter.asked.back().title, "Add New Banner");
     EXPECT_EQ(harness.prompter.asked.back().defaultText, "");
     EXPECT_EQ(w.cboBanner->itemText(2), "CAFÉ NIGHT 2026!");  // listed in upper case
-    EXPECT_EQ(w.txtBanner->text(), "Café Night 2026!");     // stored as typed
+    EXPECT_EQ(w.txtBanner->text(), "Café Night 2026!");       // stored as typed
     EXPECT_EQ(harness.workspace().read("banner.txt"),
               ListLine({"Open Day"}) + ListLine({"Sale"}) + ListLine({"Caf\xE9 Night 2026!"}));
 
@@ -205,18 +219,21 @@ TEST(BannerTab, ChooseAddDeleteAndUpdate) {
     Choose(w.cboBanner, 0);
     harness.prompter.answers = {MsgAnswer::Yes};
     w.cmdDeleteBanner_Click();
-    EXPECT_EQ(harness.prompter.messages.back().request.text, "Are You sure you want to delete this Banner's Name?");
+    EXPECT_EQ(harness.prompter.messages.back().request.text,
+              "Are You sure you want to delete this Banner's Name?");
     EXPECT_EQ(harness.prompter.messages.back().request.defaultButton, 2);
     EXPECT_EQ(w.cboBanner->count(), 2);
     EXPECT_EQ(w.txtBanner->text(), "");
     // Update after the delete saves the deletion and blanks no other entry.
     w.cmdUpdateBanner_Click();
-    EXPECT_EQ(harness.workspace().read("banner.txt"), ListLine({"Sale"}) + ListLine({"Caf\xE9 Night 2026!"}));
+    EXPECT_EQ(harness.workspace().read("banner.txt"),
+              ListLine({"Sale"}) + ListLine({"Caf\xE9 Night 2026!"}));
 
     Choose(w.cboBanner, 0);
     w.txtBanner->setText("SALE NOW");
     w.cmdUpdateBanner_Click();
-    EXPECT_EQ(harness.workspace().read("banner.txt"), ListLine({"SALE NOW"}) + ListLine({"Caf\xE9 Night 2026!"}));
+    EXPECT_EQ(harness.workspace().read("banner.txt"),
+              ListLine({"SALE NOW"}) + ListLine({"Caf\xE9 Night 2026!"}));
 }
 
 TEST(BannerTab, CancelledNameAddsAnEmptyBannerAndNoAddsNothing) {

@@ -14,11 +14,11 @@ using testsupport::PdfText;
 using testsupport::QpdfCheck;
 using testsupport::ScanPoster;
 
-const std::string kContact =
-    ListLine({"Zo\xEB Kay", "3 Mews", "ZZ1 2AB", "01632 960111", "07700 900222", "zoe@example.com", "zoe.example"});
+const std::string kContact = ListLine({"Zo\xEB Kay", "3 Mews", "ZZ1 2AB", "01632 960111",
+                                       "07700 900222", "zoe@example.com", "zoe.example"});
 
 class Posters : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness = std::make_unique<WindowHarness>([](TempWorkspace& ws) {
             ws.write("Contact.txt", kContact);
@@ -29,7 +29,8 @@ protected:
         // The user's preparation: a contact with all details ticked, a banner, both DISPLAYs.
         w->cboYourName->setCurrentIndex(0);
         emit w->cboYourName->activated(0);
-        for (QCheckBox* tick : {w->chkDisplayName, w->chkDisplayAddress, w->chkPostCode, w->chkWeb}) {
+        for (QCheckBox* tick :
+             {w->chkDisplayName, w->chkDisplayAddress, w->chkPostCode, w->chkWeb}) {
             tick->setChecked(true);
         }
         QTest::mouseClick(w->cmdShow, Qt::LeftButton);
@@ -59,21 +60,31 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {2, "txtEmailTitle", "cmdEmailQR", "cmdEmail", "EMAILS", "QR Code will generate an automatic email",
-     "The PDF displayed has been saved automatically in the folder Emails and named the same as the Title "
-     "entered, also a picture of the code only has been saved automatically in the folder EMAILS\\CODES.",
+    {2, "txtEmailTitle", "cmdEmailQR", "cmdEmail", "EMAILS",
+     "QR Code will generate an automatic email",
+     "The PDF displayed has been saved automatically in the folder Emails and named the same as "
+     "the Title "
+     "entered, also a picture of the code only has been saved automatically in the folder "
+     "EMAILS\\CODES.",
      "Text18", "Text12", "EMAILS"},
     {3, "Text4", "cmdTextQR", "cmdText", "INFO", "QR Code will generate information for the user",
-     "The PDF displayed has been saved automatically in the folder INFO and named the same as the Title "
-     "entered, also a picture of the code only has been saved automatically in the folder INFO\\CODES.",
+     "The PDF displayed has been saved automatically in the folder INFO and named the same as the "
+     "Title "
+     "entered, also a picture of the code only has been saved automatically in the folder "
+     "INFO\\CODES.",
      "Text3", "Text5", "INFO"},
-    {4, "Text8", "cmdPhoneQR", "cmdPhone", "PHONE", "QR Code enables user to telephone number direct",
-     "The PDF displayed has been saved automatically in the folder PHONE and named the same as the Title "
-     "entered, also a picture of the code only has been saved automatically in the folder PHONE\\CODES.",
+    {4, "Text8", "cmdPhoneQR", "cmdPhone", "PHONE",
+     "QR Code enables user to telephone number direct",
+     "The PDF displayed has been saved automatically in the folder PHONE and named the same as the "
+     "Title "
+     "entered, also a picture of the code only has been saved automatically in the folder "
+     "PHONE\\CODES.",
      "Text10", "Text11", "PHONE"},
     {5, "Text15", "cmdWebQR", "cmdWeb", "WEB", "QR Code provides web site link for the user",
-     "The PDF displayed has been saved automatically in the folder WEB and named the same as the Title "
-     "entered, also a picture of the code only has been saved automatically in the folder WEB\\CODES.",
+     "The PDF displayed has been saved automatically in the folder WEB and named the same as the "
+     "Title "
+     "entered, also a picture of the code only has been saved automatically in the folder "
+     "WEB\\CODES.",
      "Text22", "Text23", "WEB"},
 };
 
@@ -82,7 +93,8 @@ TEST_F(Posters, EachKindMakesAPosterThatOutsideToolsReadBack) {
     w->TelephoneNumber->setText("01632960587");
     w->WebLinkArea->setPlainText("https://example.org/open-day");
     const std::string payloads[] = {
-        "mailto:zoe@example.com?subject=Spring open day at the old school&body=Open Day - Spring open day "
+        "mailto:zoe@example.com?subject=Spring open day at the old school&body=Open Day - Spring "
+        "open day "
         "at the old school. ",
         "Caf\xC3\xA9 open daily\nfrom 9", "01632960587", "https://example.org/open-day"};
 
@@ -103,9 +115,9 @@ TEST_F(Posters, EachKindMakesAPosterThatOutsideToolsReadBack) {
         ASSERT_TRUE(std::filesystem::exists(pdf));
         EXPECT_EQ(QpdfCheck(pdf).exitCode, 0);
         const std::string text = PdfText(pdf).output;
-        for (const char* expected : {"Spring open day at the old", "school", kind.sentence, "Open Day",
-                                     "Zo\xC3\xAB Kay", "3 Mews", "ZZ1 2AB", "Telephone: 01632 960111",
-                                     "Mobile: 07700 900222"}) {
+        for (const char* expected :
+             {"Spring open day at the old", "school", kind.sentence, "Open Day", "Zo\xC3\xAB Kay",
+              "3 Mews", "ZZ1 2AB", "Telephone: 01632 960111", "Mobile: 07700 900222"}) {
             EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
         }
         EXPECT_EQ(text.find("Email: zoe@example.com"), std::string::npos);  // line 5 is not printed
@@ -119,14 +131,17 @@ TEST_F(Posters, EachKindMakesAPosterThatOutsideToolsReadBack) {
         EXPECT_EQ(info.title, "Information");
         EXPECT_EQ(info.icon, MsgIcon::Information);
         EXPECT_TRUE(info.topmost);
-        EXPECT_EQ(info.text, QString::fromUtf8(kind.firstSentence) +
-                                 "\r\n\r\nTo Print the visible PDF, click on the Print File icon which will "
-                                 "send the PDF file to your default printer. ");
-        EXPECT_EQ(harness->find<QLineEdit>(kind.imageStatusField)->text(),
-                  QStringLiteral("QR Image Saved As: \\%1\\Codes\\Spring open day at the old school.bmp")
-                      .arg(kind.statusWord));
+        EXPECT_EQ(info.text,
+                  QString::fromUtf8(kind.firstSentence) +
+                      "\r\n\r\nTo Print the visible PDF, click on the Print File icon which will "
+                      "send the PDF file to your default printer. ");
+        EXPECT_EQ(
+            harness->find<QLineEdit>(kind.imageStatusField)->text(),
+            QStringLiteral("QR Image Saved As: \\%1\\Codes\\Spring open day at the old school.bmp")
+                .arg(kind.statusWord));
         EXPECT_EQ(harness->find<QLineEdit>(kind.pdfStatusField)->text(),
-                  QStringLiteral("QR PDF Saved As: \\%1\\Spring open day at the old school.pdf").arg(kind.statusWord));
+                  QStringLiteral("QR PDF Saved As: \\%1\\Spring open day at the old school.pdf")
+                      .arg(kind.statusWord));
         EXPECT_FALSE(harness->find<QLineEdit>(kind.imageStatusField)->isHidden());
         EXPECT_TRUE(pdfButton->isEnabled());
         EXPECT_TRUE(harness->find<QPushButton>(kind.qrButton)->isHidden());
@@ -157,7 +172,8 @@ TEST_F(Posters, APosterThatCannotBeWrittenIsReportedAndTheButtonComesBack) {
     w->SSTab1->setCurrentIndex(3);
     w->Text4->setText("Blocked");
     w->cmdTextQR_Click();
-    std::filesystem::create_directories(root() / "INFO" / "Blocked.pdf" / "x");  // a folder in the way
+    std::filesystem::create_directories(root() / "INFO" / "Blocked.pdf" /
+                                        "x");  // a folder in the way
     harness->prompter.messages.clear();
     w->cmdText_Click();
     ASSERT_EQ(harness->prompter.messages.size(), 1u);

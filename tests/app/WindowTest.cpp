@@ -7,9 +7,9 @@
 
 #include "AppTestSupport.h"
 #include "app/Help.h"
-#include "app/Splash.h"
 #include "app/PreviewWindows.h"
 #include "app/ShapeWidget.h"
+#include "app/Splash.h"
 #include "app/Widgets.h"
 
 namespace tessivo::app::testing {
@@ -36,28 +36,48 @@ TEST(MainWindow, ControlsStartWithTheirCaptionsAndVisibility) {
     EXPECT_EQ(window.windowTitle(), "Tessivo");
 
     const Expected controls[] = {
-        {"cmdEmailQR", true, "Create Email QR Code"}, {"cmdTextQR", true, "Create Info QR Code"},
-        {"cmdPhoneQR", true, "Create Phone QR Code"}, {"cmdWebQR", true, "Create Web QR Code"},
-        {"Command23", true, "What Mobile User Sees"}, {"Command26", true, "What Mobile User Sees"},
-        {"Command1", true, "QR Images"},              {"Command2", true, "QR PDFs"},
-        {"Command5", false, "See saved Email QR Images"}, {"Command14", false, "See saved Web QR PDFs"},
-        {"Command9", false, "See saved Phone QR Images"}, {"Command8", false, "See saved Info QR PDFs"},
-        {"cmdEmail", true, "Create PDF"},             {"cmdWeb", true, "Create PDF"},
-        {"Command15", true, nullptr},                 {"Command22", true, nullptr},
-        {"Label16", true, "Use the links provided to enable you to get the website address you need. "
-                          "Internet connection is required."},
-        {"txtYourName", true, nullptr},               {"txtBanner", true, ""},
-        {"Text19", true, "Text19"},                   {"Text21", true, "Text21"},
-        {"Text18", true, ""},                         {"Text23", true, ""},
-        {"RichTextBox2", true, "RichTextBox2"},       {"txtContactDetails", true, ""},
-        {"cmdNew", false, "NEW"},                     {"cmdExit", false, "EXIT"},
-        {"Command27", false, "HELP"},                 {"pdfSimulator", false, ""},
-        {"Picture2", false, nullptr},                 {"Text2_0", false, ""},
-        {"Text2_6", false, ""},                       {"cmdShow", false, "DISPLAY"},
-        {"cmdShowBanner", false, "DISPLAY"},          {"frmBanner", false, "Banner Background"},
-        {"Option17", false, "Black"},                 {"Option24", false, "White"},
-        {"Command29", false, "Click here to access program developer's web page and contact "
-                             "information, plus PayPal donation information"},
+        {"cmdEmailQR", true, "Create Email QR Code"},
+        {"cmdTextQR", true, "Create Info QR Code"},
+        {"cmdPhoneQR", true, "Create Phone QR Code"},
+        {"cmdWebQR", true, "Create Web QR Code"},
+        {"Command23", true, "What Mobile User Sees"},
+        {"Command26", true, "What Mobile User Sees"},
+        {"Command1", true, "QR Images"},
+        {"Command2", true, "QR PDFs"},
+        {"Command5", false, "See saved Email QR Images"},
+        {"Command14", false, "See saved Web QR PDFs"},
+        {"Command9", false, "See saved Phone QR Images"},
+        {"Command8", false, "See saved Info QR PDFs"},
+        {"cmdEmail", true, "Create PDF"},
+        {"cmdWeb", true, "Create PDF"},
+        {"Command15", true, nullptr},
+        {"Command22", true, nullptr},
+        {"Label16", true,
+         "Use the links provided to enable you to get the website address you need. "
+         "Internet connection is required."},
+        {"txtYourName", true, nullptr},
+        {"txtBanner", true, ""},
+        {"Text19", true, "Text19"},
+        {"Text21", true, "Text21"},
+        {"Text18", true, ""},
+        {"Text23", true, ""},
+        {"RichTextBox2", true, "RichTextBox2"},
+        {"txtContactDetails", true, ""},
+        {"cmdNew", false, "NEW"},
+        {"cmdExit", false, "EXIT"},
+        {"Command27", false, "HELP"},
+        {"pdfSimulator", false, ""},
+        {"Picture2", false, nullptr},
+        {"Text2_0", false, ""},
+        {"Text2_6", false, ""},
+        {"cmdShow", false, "DISPLAY"},
+        {"cmdShowBanner", false, "DISPLAY"},
+        {"frmBanner", false, "Banner Background"},
+        {"Option17", false, "Black"},
+        {"Option24", false, "White"},
+        {"Command29", false,
+         "Click here to access program developer's web page and contact "
+         "information, plus PayPal donation information"},
     };
     for (const Expected& control : controls) {
         SCOPED_TRACE(control.name);
@@ -70,7 +90,8 @@ TEST(MainWindow, ControlsStartWithTheirCaptionsAndVisibility) {
     }
 
     auto* tabs = harness.find<QTabWidget>("SSTab1");
-    const QStringList captions = {"Contact", "Banner", "Email QR", "Info QR", "Phone QR", "Web QR", "About"};
+    const QStringList captions = {"Contact",  "Banner", "Email QR", "Info QR",
+                                  "Phone QR", "Web QR", "About"};
     ASSERT_EQ(tabs->count(), captions.size());
     for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->tabText(i), captions[i]);
     EXPECT_EQ(tabs->currentIndex(), 0);
@@ -79,9 +100,10 @@ TEST(MainWindow, ControlsStartWithTheirCaptionsAndVisibility) {
 TEST(MainWindow, DetailFieldsStartDisabledAndLockedAndTicksAsShipped) {
     WindowHarness harness;
     MainQR& w = harness.window();
-    for (QWidget* field : {static_cast<QWidget*>(w.txtYourAddress), static_cast<QWidget*>(w.txtYourPostCode),
-                           static_cast<QWidget*>(w.txtHomeTelephone), static_cast<QWidget*>(w.txtMobile),
-                           static_cast<QWidget*>(w.txtEmail), static_cast<QWidget*>(w.txtWeb)}) {
+    for (QWidget* field :
+         {static_cast<QWidget*>(w.txtYourAddress), static_cast<QWidget*>(w.txtYourPostCode),
+          static_cast<QWidget*>(w.txtHomeTelephone), static_cast<QWidget*>(w.txtMobile),
+          static_cast<QWidget*>(w.txtEmail), static_cast<QWidget*>(w.txtWeb)}) {
         EXPECT_FALSE(field->isEnabled()) << field->objectName().toStdString();
         EXPECT_TRUE(IsLocked(field)) << field->objectName().toStdString();
     }
@@ -92,15 +114,18 @@ TEST(MainWindow, DetailFieldsStartDisabledAndLockedAndTicksAsShipped) {
     EXPECT_TRUE(w.chkMobile->isChecked());
     EXPECT_TRUE(w.chkEmail->isChecked());
     EXPECT_FALSE(w.chkWeb->isChecked());
-    EXPECT_EQ(w.chkMobile->toolTip(), "clearing the tick will leave off your mobile number from the poster");
+    EXPECT_EQ(w.chkMobile->toolTip(),
+              "clearing the tick will leave off your mobile number from the poster");
     EXPECT_TRUE(w.Option[2]->isChecked());
     EXPECT_TRUE(w.Option[11]->isChecked());
     EXPECT_TRUE(w.Option[17]->isChecked());
     EXPECT_EQ(w.txtEmailTitle->maxLength(), 64);
     EXPECT_EQ(w.Text4->maxLength(), 64);
     EXPECT_EQ(w.TelephoneNumber->maxLength(), 12);
-    EXPECT_TRUE(w.RichTextBox3->toPlainText().startsWith("Enter the information you want a user to see"));
-    EXPECT_TRUE(w.WebLinkArea->toolTip().startsWith("A complete website needs to be entered e.g. "));
+    EXPECT_TRUE(
+        w.RichTextBox3->toPlainText().startsWith("Enter the information you want a user to see"));
+    EXPECT_TRUE(
+        w.WebLinkArea->toolTip().startsWith("A complete website needs to be entered e.g. "));
     EXPECT_TRUE(w.WebLinkArea->toolTip().endsWith(w.WebLinkArea->toPlainText()));
     // The code picture box measures 152 by 152 pixels inside its border.
     EXPECT_EQ(w.Picture1->contentsRect().size(), QSize(152, 152));
@@ -108,9 +133,11 @@ TEST(MainWindow, DetailFieldsStartDisabledAndLockedAndTicksAsShipped) {
 
 TEST(MainWindow, LoadsBothListsInFileOrderAndAsStored) {
     WindowHarness harness([](TempWorkspace& ws) {
-        ws.write("Contact.txt", ListLine({"Ann Lee", "1 Road", "AB1", "0101", "0777", "ann@example.com", "ann.example"}) +
+        ws.write("Contact.txt", ListLine({"Ann Lee", "1 Road", "AB1", "0101", "0777",
+                                          "ann@example.com", "ann.example"}) +
                                     ListLine({"Bob", "", "", "", "", "bob@example.com", ""}));
-        ws.write("banner.txt", ListLine({"Open Day"}) + ListLine({"sale"}) + "Free Entry, Tickets\r\n");
+        ws.write("banner.txt",
+                 ListLine({"Open Day"}) + ListLine({"sale"}) + "Free Entry, Tickets\r\n");
     });
     MainQR& w = harness.window();
     EXPECT_EQ(w.contacts.iContactCount(), 2);
@@ -141,7 +168,8 @@ TEST(MainWindow, MissingListFilesAreAnEmptyListAndAnOverlongListIsCutWithOneMess
 TEST(MainWindow, UnreadableListStillOpensTheWindowAndNamesTheFile) {
     WindowHarness harness([](TempWorkspace& ws) {
         std::filesystem::remove(ws.path() / "Contact.txt");
-        std::filesystem::create_directory(ws.path() / "Contact.txt");  // a folder cannot be read as a list
+        std::filesystem::create_directory(ws.path() /
+                                          "Contact.txt");  // a folder cannot be read as a list
     });
     EXPECT_TRUE(harness.window().isVisible());
     ASSERT_EQ(harness.prompter.messages.size(), 1u);
@@ -174,7 +202,8 @@ TEST(MainWindow, TabClicksSetHelpNumbersAndCopyTheAddressAndInfoText) {
 }
 
 TEST(MainWindow, PathOfFileGivesTheFolderPartWithItsBackslash) {
-    EXPECT_EQ(MainQR::pathOfFile("C:\\Program Files\\Tessivo\\EMAILS\\"), "C:\\Program Files\\Tessivo\\EMAILS\\");
+    EXPECT_EQ(MainQR::pathOfFile("C:\\Program Files\\Tessivo\\EMAILS\\"),
+              "C:\\Program Files\\Tessivo\\EMAILS\\");
     EXPECT_EQ(MainQR::pathOfFile("C:\\Tessivo\\EMAILS\\Sale.pdf"), "C:\\Tessivo\\EMAILS\\");
     EXPECT_EQ(MainQR::pathOfFile("Sale.pdf"), "");
     EXPECT_EQ(MainQR::pathOfFile(""), "");
@@ -262,7 +291,8 @@ TEST(Help, HelpButtonAndF1OpenTheTopicOfTheFocusedPlace) {
     w.show();
     QTest::mouseClick(w.Command[27], Qt::LeftButton);
     ASSERT_EQ(harness.launcher.files.size(), 1u);
-    EXPECT_EQ(harness.launcher.files[0], (harness.workspace().path() / "HELP" / "index.html").string());
+    EXPECT_EQ(harness.launcher.files[0],
+              (harness.workspace().path() / "HELP" / "index.html").string());
 
     w.SSTab1->setCurrentIndex(2);
     w.txtEmailTitle->setFocus();

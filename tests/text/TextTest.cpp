@@ -8,7 +8,7 @@ namespace {
 
 TEST(Cp1252, ConvertsAccentsAndTheHighControlRange) {
     EXPECT_EQ(Utf8ToCp1252("Caf\xC3\xA9"), "Caf\xE9");
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC 5"), "\x80 5");          // euro sign
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC 5"), "\x80 5");                // euro sign
     EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9Cq\xE2\x80\x9D"), "\x93q\x94");  // curly quotes
     EXPECT_EQ(Cp1252ToUtf8("\x80\xE9\x9F"), "\xE2\x82\xAC\xC3\xA9\xC5\xB8");
 }
