@@ -207,7 +207,7 @@ QWidget* MainQR::buildBannerTab() {
 namespace {
 
 // What differs between the four QR tabs' shared parts: names, captions and places.
-struct QrTabSpec {
+struct QrTabLayout {
     const char* tabName;
     const char* titleLabel;
     QString titleHeading;
@@ -249,42 +249,42 @@ QLineEdit* StatusField(QWidget* tab, const char* name, int y) {
     return field;
 }
 
-QrTabFrame BuildQrTab(const QrTabSpec& spec, std::array<QPushButton*, 30>& Command) {
+QrTabFrame BuildQrTab(const QrTabLayout& layout, std::array<QPushButton*, 30>& Command) {
     QrTabFrame frame{};
     frame.tab = new QWidget;
-    frame.tab->setObjectName(QString::fromLatin1(spec.tabName));
+    frame.tab->setObjectName(QString::fromLatin1(layout.tabName));
     QWidget* tab = frame.tab;
-    MakeLabel(tab, QString::fromLatin1(spec.titleLabel), spec.titleHeading,
-              QRect(12, spec.titleTop, 540, 18));
+    MakeLabel(tab, QString::fromLatin1(layout.titleLabel), layout.titleHeading,
+              QRect(12, layout.titleTop, 540, 18));
     frame.title =
-        MakeLine(tab, QString::fromLatin1(spec.titleName), QRect(12, spec.titleTop + 20, 546, 24));
-    if (spec.titleLimit > 0) frame.title->setMaxLength(spec.titleLimit);
-    SetHelpContext(frame.title, spec.helpContext);
+        MakeLine(tab, QString::fromLatin1(layout.titleName), QRect(12, layout.titleTop + 20, 546, 24));
+    if (layout.titleLimit > 0) frame.title->setMaxLength(layout.titleLimit);
+    SetHelpContext(frame.title, layout.helpContext);
 
-    frame.qr = MakeButton(tab, QString::fromLatin1(spec.qrName),
-                          QString::fromLatin1(spec.qrCaption), QRect(12, 330, 170, 34), kAction);
+    frame.qr = MakeButton(tab, QString::fromLatin1(layout.qrName),
+                          QString::fromLatin1(layout.qrCaption), QRect(12, 330, 170, 34), kAction);
     frame.qr->hide();
     auto* preview =
-        MakeButton(tab, QStringLiteral("Command%1").arg(spec.previewButton),
+        MakeButton(tab, QStringLiteral("Command%1").arg(layout.previewButton),
                    QStringLiteral("What Mobile User Sees"), QRect(190, 330, 160, 34), kButton);
     preview->hide();
-    Command[static_cast<std::size_t>(spec.previewButton)] = preview;
-    const QString kind = QString::fromLatin1(spec.kindWord);
-    AddFolderButton(tab, Command, spec.imagesButton, QStringLiteral("QR Images"),
+    Command[static_cast<std::size_t>(layout.previewButton)] = preview;
+    const QString kind = QString::fromLatin1(layout.kindWord);
+    AddFolderButton(tab, Command, layout.imagesButton, QStringLiteral("QR Images"),
                     QRect(360, 330, 96, 34), false);
-    AddFolderButton(tab, Command, spec.pdfsButton, QStringLiteral("QR PDFs"),
+    AddFolderButton(tab, Command, layout.pdfsButton, QStringLiteral("QR PDFs"),
                     QRect(462, 330, 96, 34), false);
-    AddFolderButton(tab, Command, spec.seeImagesButton,
+    AddFolderButton(tab, Command, layout.seeImagesButton,
                     QStringLiteral("See saved %1 QR Images").arg(kind), QRect(360, 310, 198, 26),
                     true);
-    AddFolderButton(tab, Command, spec.seePdfsButton,
+    AddFolderButton(tab, Command, layout.seePdfsButton,
                     QStringLiteral("See saved %1 QR PDFs").arg(kind), QRect(360, 340, 198, 26),
                     true);
 
     for (std::size_t i = 0; i < 2; ++i) {
-        const QString name = QString::fromLatin1(spec.titleLineFields[i]);
+        const QString name = QString::fromLatin1(layout.titleLineFields[i]);
         frame.titleLines[i] = MakeWorkField(tab, name, name);
-        frame.status[i] = StatusField(tab, spec.statusFields[i], 270 + 20 * static_cast<int>(i));
+        frame.status[i] = StatusField(tab, layout.statusFields[i], 270 + 20 * static_cast<int>(i));
     }
     return frame;
 }

@@ -146,8 +146,8 @@ void cDibBuffer::RandomiseBits(bool bGray) {
         bGray, static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
-void cDibBuffer::RandomiseBits(bool bGray, uint32_t seed) {
-    std::mt19937 random(seed);
+void cDibBuffer::RandomiseBits(bool bGray, uint32_t startState) {
+    std::mt19937 random(startState);
     const std::size_t stride = static_cast<std::size_t>(BytesPerScanLine());
     if (bGray) {
         for (int32_t row = 0; row < Height(); ++row) {

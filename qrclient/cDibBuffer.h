@@ -80,9 +80,10 @@ class cDibBuffer final : public Surface {
     // Random pixels, each value round(r * 255) for r uniform in [0, 1), rounded half to
     // even. Grey: row by row in memory order, one value for blue, green and red of each
     // pixel. Colour: column by column, blue 0, then separate values for green and red. The
-    // one-argument form seeds from the clock; the seed makes the pixels repeatable.
+    // one-argument form starts the generator from the clock; a given start state makes the
+    // pixels repeatable.
     void RandomiseBits(bool bGray = false);
-    void RandomiseBits(bool bGray, uint32_t seed);
+    void RandomiseBits(bool bGray, uint32_t startState);
 
     // Releases the pixel memory and zeroes the handles and the header.
     void ClearUp();
