@@ -19,8 +19,11 @@ class FieldChecks : public ::testing::Test {
             [](TempWorkspace& ws) { ws.write("banner.txt", ListLine({"FOR SALE"})); });
         w = &harness->window();
         w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        // Qt's own notion of the active window is enough for focus and keys; a display
+        // without a window manager never activates windows by itself.
         QApplication::setActiveWindow(w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_EQ(QApplication::activeWindow(), w);
     }
     int invalidCharacterMessages() const {
         int count = 0;
