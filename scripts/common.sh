@@ -17,7 +17,9 @@ TESSIVO_PACKAGES=(
 tessivo_missing_packages() {
   local pkg missing=()
   for pkg in "${TESSIVO_PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    local status
+    status="$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)"
+    if [ "$status" != "install ok installed" ]; then
       missing+=("$pkg")
     fi
   done
