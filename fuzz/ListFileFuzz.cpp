@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::string& field : record) field = lists::FieldAsSaved(field);
     const std::string encoded = lists::EncodeListFile(read.records);
     const lists::ListFileContent reread = lists::ReadListFile(file.Write(encoded), perRecord);
-    FUZZ_CHECK(!reread.report.error && !reread.report.bCut &&
-               !reread.report.bLastRecordIncomplete);
+    FUZZ_CHECK(!reread.report.error && !reread.report.bCut && !reread.report.bLastRecordIncomplete);
     FUZZ_CHECK(reread.records == saved);
     FUZZ_CHECK(lists::EncodeListFile(reread.records) == encoded);
 

@@ -137,7 +137,8 @@ bool ParseAfmWidths(std::string_view afmText, AfmWidthTable& widths) {
             encoded = false;
             continue;
         }
-        if (*metric.code < 0 || *metric.code > 255) continue;
+        // Written so that "nan", which compares false with everything, is skipped too.
+        if (!(*metric.code >= 0 && *metric.code <= 255)) continue;
         const int code = static_cast<int>(*metric.code);
         if (firstCode < 0) firstCode = code;
         lastCode = code;

@@ -1,5 +1,7 @@
 #include "lists/ListFile.h"
 
+#include <array>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,18 +71,21 @@ std::optional<ListFileError> ReadBounded(const std::filesystem::path& file, std:
     if (static_cast<std::size_t>(info.st_size) > kMaxListFileBytes) {
         return ReadError(file, "it is larger than 4 MiB");
     }
-    // Read one byte past the limit so a file that grew since fstat is still refused.
-    bytes.resize(kMaxListFileBytes + 1);
-    std::size_t used = 0;
-    while (used < bytes.size()) {
-        const ssize_t got = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+    // Read in pieces into a buffer sized from fstat; a file that grew past the limit since
+    // then is still refused.
+    bytes.clear();
+    bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+    std::array<char, 64 * 1024> piece{};
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), piece.data(), piece.size());
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return ReadError(file, ErrnoText(errno));
         if (got == 0) break;
-        used += static_cast<std::size_t>(got);
+        if (bytes.size() + static_cast<std::size_t>(got) > kMaxListFileBytes) {
+            return ReadError(file, "it is larger than 4 MiB");
+        }
+        bytes.append(piece.data(), static_cast<std::size_t>(got));
     }
-    if (used > kMaxListFileBytes) return ReadError(file, "it is larger than 4 MiB");
-    bytes.resize(used);
     return std::nullopt;
 }
 

@@ -36,6 +36,8 @@ TEST(AfmWidths, MalformedLinesAreSkippedWithoutHarm) {
         "StartCharMetrics\nC 65 ; WX 1e308 ; N A ;\nC 66 ; WX -20000 ;\nC 67 ; WX nan ;\n",
         "StartCharMetrics\nC 300 ; WX 500 ; N " + std::string(100000, 'x') + " ;\n",
         "StartCharMetrics\nC 999999999999 ; WX 500 ;\nC -7 ; WX 500 ;\nEndCharMetrics",
+        // Not-a-number codes compare false with every bound; they once became an index.
+        "StartCharMetrics\nC nan ; WX 500 ;\nC -nan ; WX 500 ;\nC inf ; WX 500 ;\n",
         std::string("StartCharMetrics\nC 65\0 ; WX 5\0 ;\n", 33),
     };
     for (const std::string& text : cases) {
