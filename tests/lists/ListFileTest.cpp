@@ -10,14 +10,14 @@
 #include "lists/BannerList.h"
 #include "lists/ContactList.h"
 #include "lists/ListFile.h"
-#include "tests/lists/TempFolder.h"
+#include "tests/support/Files.h"
 
 namespace tessivo::lists {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using testsupport::ReadFileBytes;
+using testsupport::ScratchFolder;
+using testsupport::WriteFileBytes;
 
 std::string Lines(int count, std::string_view line) {
     std::string bytes;
@@ -57,7 +57,7 @@ TEST(ListFile, WritesQuotedWindows1252FieldsWithSubstitutions) {
 }
 
 TEST(ListFile, ContactListRoundTripsExactBytes) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "Contact.txt";
     ContactList list;
     ASSERT_EQ(list.Add({"Zo\xC3\xAB \"Z\" \xC3\x85ngstr\xC3\xB6m", "1 Rue Haute\r\nLi\xC3\xA8ge",
@@ -69,7 +69,7 @@ TEST(ListFile, ContactListRoundTripsExactBytes) {
         "\"Zo\xEB 'Z' \xC5ngstr\xF6m\",\"1 Rue Haute Li\xE8ge\",\"B-4000\",\"+32 4 123\",\"\","
         "\"zoe@example.be\",\"www.example.be\"\r\n"
         "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
-    EXPECT_EQ(ReadBytes(file), expected);
+    EXPECT_EQ(ReadFileBytes(file), expected);
 
     const ContactListLoad load = LoadContactList(file);
     EXPECT_FALSE(load.report.error);
@@ -82,33 +82,33 @@ TEST(ListFile, ContactListRoundTripsExactBytes) {
 
     // What was read is written back byte for byte.
     ASSERT_FALSE(SaveContactList(file, load.list));
-    EXPECT_EQ(ReadBytes(file), expected);
+    EXPECT_EQ(ReadFileBytes(file), expected);
 }
 
 TEST(ListFile, ReportsMissingCutIncompleteAndRefusedFiles) {
-    TempFolder folder;
+    ScratchFolder folder;
     const ContactListLoad missing = LoadContactList(folder / "Contact.txt");
     EXPECT_TRUE(missing.report.bMissing);
     EXPECT_FALSE(missing.report.error);
     EXPECT_EQ(missing.list.iContactCount(), 0);
 
-    WriteBytes(folder / "many.txt", Lines(205, "\"x\"\r\n"));
+    WriteFileBytes(folder / "many.txt", Lines(205, "\"x\"\r\n"));
     const BannerListLoad cut = LoadBannerList(folder / "many.txt");
     EXPECT_TRUE(cut.report.bCut);
     EXPECT_EQ(cut.list.iBannerCount(), kListCapacity);
 
-    WriteBytes(folder / "exact.txt", Lines(201, "\"x\"\r\n"));
+    WriteFileBytes(folder / "exact.txt", Lines(201, "\"x\"\r\n"));
     EXPECT_FALSE(LoadBannerList(folder / "exact.txt").report.bCut);
 
-    WriteBytes(folder / "short.txt",
-               "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n\"h\",\"i\"\r\n");
+    WriteFileBytes(folder / "short.txt",
+                   "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n\"h\",\"i\"\r\n");
     const ContactListLoad incomplete = LoadContactList(folder / "short.txt");
     EXPECT_TRUE(incomplete.report.bLastRecordIncomplete);
     ASSERT_EQ(incomplete.list.iContactCount(), 2);
     EXPECT_EQ(incomplete.list.At(1), (ContactRecord{"h", "i", "", "", "", "", ""}));
 
     const auto big = folder / "big.txt";
-    WriteBytes(big, std::string(kMaxListFileBytes + 1, 'x'));
+    WriteFileBytes(big, std::string(kMaxListFileBytes + 1, 'x'));
     const BannerListLoad tooBig = LoadBannerList(big);
     ASSERT_TRUE(tooBig.report.error);
     EXPECT_EQ(tooBig.report.error->sMessage,
@@ -124,9 +124,9 @@ TEST(ListFile, ReportsMissingCutIncompleteAndRefusedFiles) {
 
 TEST(ListFile, UnreadableFileIsAnErrorNamingIt) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "banner.txt";
-    WriteBytes(file, "\"A\"\r\n");
+    WriteFileBytes(file, "\"A\"\r\n");
     ::chmod(file.c_str(), 0);
     const BannerListLoad load = LoadBannerList(file);
     ASSERT_TRUE(load.report.error);
@@ -142,9 +142,9 @@ bool NoTemporaryFilesIn(const std::filesystem::path& folder) {
 }
 
 TEST(ListFile, FailedSaveKeepsTheOldFileAndNamesIt) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "banner.txt";
-    WriteBytes(file, "\"OLD\"\r\n");
+    WriteFileBytes(file, "\"OLD\"\r\n");
 
     // A file-size limit makes the write itself fail (EFBIG), even for root.
     BannerList list;
@@ -162,7 +162,7 @@ TEST(ListFile, FailedSaveKeepsTheOldFileAndNamesIt) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->file, file);
     EXPECT_EQ(error->sMessage, "Cannot save \"" + file.string() + "\": File too large.");
-    EXPECT_EQ(ReadBytes(file), "\"OLD\"\r\n");
+    EXPECT_EQ(ReadFileBytes(file), "\"OLD\"\r\n");
     EXPECT_TRUE(NoTemporaryFilesIn(folder.path()));
 
     const auto nowhere = folder / "missing" / "banner.txt";
@@ -178,9 +178,9 @@ TEST(ListFile, FailedSaveKeepsTheOldFileAndNamesIt) {
 }
 
 TEST(ListFile, SaveKeepsPermissionBits) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto kept = folder / "Contact.txt";
-    WriteBytes(kept, "");
+    WriteFileBytes(kept, "");
     ::chmod(kept.c_str(), 0640);
     ASSERT_FALSE(SaveContactList(kept, ContactList{}));
     struct stat info {};
@@ -191,7 +191,7 @@ TEST(ListFile, SaveKeepsPermissionBits) {
     ASSERT_FALSE(SaveBannerList(fresh, BannerList{}));
     ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0644u);
-    EXPECT_EQ(ReadBytes(fresh), "");
+    EXPECT_EQ(ReadFileBytes(fresh), "");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "lists/BannerList.h"
 #include "lists/CaseFold.h"
 #include "lists/ContactList.h"
-#include "tests/lists/TempFolder.h"
+#include "tests/support/Files.h"
 
 namespace tessivo::lists {
 namespace {
@@ -65,7 +65,7 @@ TEST(ContactList, FindsTheFirstNameIgnoringCase) {
 }
 
 TEST(ContactList, HoldsAtMost201Records) {
-    tessivo::testing::TempFolder folder;
+    tessivo::testsupport::ScratchFolder folder;
     ContactList list;
     for (int i = 0; i < kListCapacity; ++i) {
         ASSERT_EQ(list.Add(Named("n" + std::to_string(i))), AddResult::Added);
@@ -130,9 +130,9 @@ TEST(ContactList, FieldsMapToColumnsInFileOrder) {
 }
 
 TEST(BannerList, StoresAsTypedListsAddedNamesInUpperCase) {
-    tessivo::testing::TempFolder folder;
+    tessivo::testsupport::ScratchFolder folder;
     const auto file = folder / "banner.txt";
-    tessivo::testing::WriteBytes(file, "\"For Sale\"\r\nTo Let, Now\r\n");
+    tessivo::testsupport::WriteFileBytes(file, "\"For Sale\"\r\nTo Let, Now\r\n");
     BannerListLoad load = LoadBannerList(file);
     ASSERT_EQ(load.list.iBannerCount(), 3);
     EXPECT_EQ(load.list.vBanner(0), "For Sale");
@@ -145,7 +145,7 @@ TEST(BannerList, StoresAsTypedListsAddedNamesInUpperCase) {
     EXPECT_EQ(list.SelectByName(ListedAsAdded(typed)), 3);
     ASSERT_EQ(list.Add(""), AddResult::Added);  // a cancelled input box adds an empty name
     ASSERT_FALSE(SaveBannerList(file, list));
-    EXPECT_EQ(tessivo::testing::ReadBytes(file),
+    EXPECT_EQ(tessivo::testsupport::ReadFileBytes(file),
               "\"For Sale\"\r\n\"To Let\"\r\n\"Now\"\r\n\"Caf\xE9 Open\"\r\n\"\"\r\n");
     EXPECT_EQ(LoadBannerList(file).list.Entries(), list.Entries());
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "qrclient/Picture.h"
+#include "tests/support/Files.h"
 
 namespace tessivo {
 namespace {
@@ -82,20 +83,13 @@ std::vector<uint8_t> Bmp(int32_t width, int32_t height, int bits,
     return out;
 }
 
-std::filesystem::path TempFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "tessivo-picture-XXXXXX").string();
-    return mkdtemp(name.data());
-}
-
 std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = testsupport::ReadFileBytes(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    testsupport::WriteFileBytes(path, bytes);
 }
 
 TEST(Png, EncodesWithAColourTableWhenItCanAndDecodesBackExactly) {
@@ -220,7 +214,8 @@ TEST(Jpeg, DecodesColourBlocks) {
 }
 
 TEST(ImageFiles, ReadEachFormatAndNameTheFileWhenTheyCannot) {
-    const std::filesystem::path dir = TempFolder();
+    const testsupport::ScratchFolder scratch;
+    const std::filesystem::path& dir = scratch.path();
     const Picture p = Gradient(12, 9);
     WriteFile(dir / "a.png", *EncodePng(p));
     WriteFile(dir / "a.bmp", EncodeBmp(p));
@@ -236,11 +231,11 @@ TEST(ImageFiles, ReadEachFormatAndNameTheFileWhenTheyCannot) {
         EXPECT_FALSE(r.picture);
         EXPECT_NE(r.error.find(bad), std::string::npos) << r.error;
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(SavePicture, ReplacesTheTargetWholeAndLeavesNothingElseBehind) {
-    const std::filesystem::path dir = TempFolder();
+    const testsupport::ScratchFolder scratch;
+    const std::filesystem::path& dir = scratch.path();
     const std::filesystem::path target = dir / "code.bmp";
     WriteFile(target, {'o', 'l', 'd'});
     const Picture p = Gradient(6, 4);
@@ -267,7 +262,6 @@ TEST(SavePicture, ReplacesTheTargetWholeAndLeavesNothingElseBehind) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"code.bmp", "taken.bmp"}));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "qrclient/cDibBuffer.h"
 #include "tests/qrservice/ServiceHelpers.h"
 #include "tests/support/FaultHttpServer.h"
+#include "tests/support/Files.h"
 
 namespace tessivo {
 namespace {
@@ -65,7 +66,8 @@ TEST_F(Decode, PicturesRoundTripThroughBothServices) {
 
 TEST_F(Decode, ReadsCodesFromEachFileFormatAndFromAResampledBuffer) {
     const Picture code = Code("from a file");
-    const std::filesystem::path dir = servicetest::TempFolder();
+    const testsupport::ScratchFolder scratch;
+    const std::filesystem::path& dir = scratch.path();
     const std::pair<const char*, std::vector<uint8_t>> files[] = {
         {"code.png", *EncodePng(code)},
         {"code.bmp", EncodeBmp(code)},
@@ -80,7 +82,6 @@ TEST_F(Decode, ReadsCodesFromEachFileFormatAndFromAResampledBuffer) {
             << name << client.LastError();
         EXPECT_EQ(out, "from a file") << name;
     }
-    std::filesystem::remove_all(dir);
 
     cDibBuffer buffer;
     buffer.CreateFromPicture(code);

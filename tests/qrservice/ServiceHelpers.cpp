@@ -1,9 +1,8 @@
 #include "tests/qrservice/ServiceHelpers.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 
+#include "tests/support/Files.h"
 #include "tests/support/OutsideTools.h"
 
 namespace tessivo::servicetest {
@@ -15,15 +14,8 @@ qrclient::HttpAnswer Get(const QrService& service, const std::string& target) {
 }
 
 std::string ZbarRead(const Picture& picture) {
-    const std::filesystem::path folder = TempFolder();
-    std::string read = testsupport::ScanPicture(picture, folder);
-    std::filesystem::remove_all(folder);
-    return read;
-}
-
-std::string TempFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "tessivo-svc-XXXXXX").string();
-    return ::mkdtemp(name.data());
+    const testsupport::ScratchFolder folder;
+    return testsupport::ScanPicture(picture, folder.path());
 }
 
 }  // namespace tessivo::servicetest

@@ -17,7 +17,4 @@ qrclient::HttpAnswer Get(const QrService& service, const std::string& target);
 // without a quiet zone), or "" when it finds nothing.
 std::string ZbarRead(const Picture& picture);
 
-// A folder of its own under the system's temporary folder.
-std::string TempFolder();
-
 }  // namespace tessivo::servicetest
