@@ -77,10 +77,14 @@ void MainQR::makeCode(qrdoc::QrKind kind) {
     c.titleLine1->setText(Qs(lines.sFirst));
     c.titleLine2->setText(Qs(lines.sSecond));
 
+    // The same composition as the command line's; for e-mail the body just put in
+    // RichTextBox1 is composed from the same three fields.
     const std::string content = Utf8(TextOf(c.content));
-    const std::string payload = kind == qrdoc::QrKind::Email
-                                    ? qrdoc::EmailPayload(Utf8(txtEmailQR->text()), title, content)
-                                    : content;
+    const std::string address = Utf8(txtEmailQR->text());
+    const std::string banner = Utf8(txtBanner->text());
+    const std::string extra = Utf8(txtMoreInfo->text());
+    const std::string payload =
+        qrdoc::ComposePayload(kind, {title, address, banner, extra, content});
 
     // The code is made at the inside size of the picture box.
     const QRect inside = Picture1->contentsRect();

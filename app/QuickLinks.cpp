@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
+#include <functional>
 
 namespace tessivo::app {
 namespace {
@@ -42,12 +43,6 @@ constexpr std::array<QuickLink, 2> kAbout = {{
     {29, "http://www.tessivo.com/", ""},
 }};
 
-struct IconStyle {
-    int button;
-    QColor background;
-    const char* glyph;
-};
-
 constexpr int kIconSize = 64;
 
 QPixmap Badge(const QColor& background, const QString& glyph) {
@@ -67,43 +62,45 @@ QPixmap Badge(const QColor& background, const QString& glyph) {
     return pixmap;
 }
 
-QPixmap MapPin() {
-    QPixmap pixmap = Badge(QColor(0x34, 0xA8, 0x53), QString());
+// A plain badge with a drawing on it; the painter comes smoothed, without an outline pen and
+// with a white brush.
+QPixmap BadgeWith(const QColor& background, const std::function<void(QPainter&)>& draw) {
+    QPixmap pixmap = Badge(background, QString());
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath pin;
-    pin.moveTo(32, 54);
-    pin.cubicTo(18, 36, 16, 30, 16, 26);
-    pin.arcTo(QRectF(16, 10, 32, 32), 180, -180);
-    pin.cubicTo(48, 30, 46, 36, 32, 54);
-    painter.fillPath(pin, QColor(0xEA, 0x43, 0x35));
-    painter.setBrush(Qt::white);
     painter.setPen(Qt::NoPen);
-    painter.drawEllipse(QPointF(32, 26), 6, 6);
+    painter.setBrush(Qt::white);
+    draw(painter);
     return pixmap;
+}
+
+QPixmap MapPin() {
+    return BadgeWith(QColor(0x34, 0xA8, 0x53), [](QPainter& painter) {
+        QPainterPath pin;
+        pin.moveTo(32, 54);
+        pin.cubicTo(18, 36, 16, 30, 16, 26);
+        pin.arcTo(QRectF(16, 10, 32, 32), 180, -180);
+        pin.cubicTo(48, 30, 46, 36, 32, 54);
+        painter.fillPath(pin, QColor(0xEA, 0x43, 0x35));
+        painter.drawEllipse(QPointF(32, 26), 6, 6);
+    });
 }
 
 QPixmap PlayButton() {
-    QPixmap pixmap = Badge(QColor(0xD9, 0x21, 0x21), QString());
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::white);
-    painter.setPen(Qt::NoPen);
-    const QPointF triangle[3] = {{25, 20}, {25, 44}, {45, 32}};
-    painter.drawPolygon(triangle, 3);
-    return pixmap;
+    return BadgeWith(QColor(0xD9, 0x21, 0x21), [](QPainter& painter) {
+        const QPointF triangle[3] = {{25, 20}, {25, 44}, {45, 32}};
+        painter.drawPolygon(triangle, 3);
+    });
 }
 
 QPixmap Heart() {
-    QPixmap pixmap = Badge(QColor(0x00, 0x30, 0x87), QString());
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath heart;
-    heart.moveTo(32, 50);
-    heart.cubicTo(8, 34, 14, 12, 32, 24);
-    heart.cubicTo(50, 12, 56, 34, 32, 50);
-    painter.fillPath(heart, QColor(0xFF, 0xC4, 0x39));
-    return pixmap;
+    return BadgeWith(QColor(0x00, 0x30, 0x87), [](QPainter& painter) {
+        QPainterPath heart;
+        heart.moveTo(32, 50);
+        heart.cubicTo(8, 34, 14, 12, 32, 24);
+        heart.cubicTo(50, 12, 56, 34, 32, 50);
+        painter.fillPath(heart, QColor(0xFF, 0xC4, 0x39));
+    });
 }
 
 }  // namespace
